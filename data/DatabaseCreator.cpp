@@ -1,0 +1,42 @@
+#include "DatabaseCreator.h"
+
+#include "FbConnection.h"
+#include "FbQuery.h"
+#include "FbTransaction.h"
+#include "SqlScript.h"
+
+#include <QFile>
+
+static void loadSchemaResource()
+{
+    // The script is compiled into this static library; its resource must be registered by hand.
+    Q_INIT_RESOURCE(schema);
+}
+
+QString SchemaScript()
+{
+    loadSchemaResource();
+    QFile file(QStringLiteral(":/data/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw FbError(QStringLiteral("Brak skryptu tworzącego bazę danych."));
+    return QString::fromUtf8(file.readAll());
+}
+
+void CreateEmptyDatabase(const QString &name)
+{
+    const QStringList statements = SplitSqlScript(SchemaScript());
+    FbConnection::createDatabase(name);
+    FbConnection connection;
+    connection.setDatabaseName(name);
+    connection.open();
+    // DDL is committed statement by statement: later statements use the objects of earlier ones.
+    FbTransaction transaction(connection);
+    for (const QString &statement : statements) {
+        transaction.start();
+        FbQuery query(transaction);
+        query.setSql(statement);
+        query.execute();
+        transaction.commit();
+    }
+    connection.close();
+}

@@ -1,0 +1,292 @@
+#include "Dataset.h"
+
+#include "Money.h"
+
+namespace {
+
+// Enough rows for a first screen; views ask for more as they scroll.
+constexpr int FirstBatch = 64;
+
+bool isIntegral(const QVariant &value)
+{
+    const int id = value.metaType().id();
+    return id == QMetaType::Int || id == QMetaType::LongLong || id == QMetaType::UInt
+        || id == QMetaType::ULongLong || id == QMetaType::Short;
+}
+
+bool sameValue(const QVariant &a, const QVariant &b)
+{
+    if (!a.isValid() || !b.isValid())
+        return false;
+    if (isIntegral(a) && isIntegral(b))
+        return a.toLongLong() == b.toLongLong();
+    if (a.metaType() == QMetaType::fromType<Money>() && b.metaType() == QMetaType::fromType<Money>())
+        return a.value<Money>() == b.value<Money>();
+    return a == b;
+}
+
+}
+
+Dataset::Dataset(FbTransaction &transaction, const QString &name, QObject *parent)
+    : QObject(parent), transaction_(transaction), name_(name), select_(transaction), change_(transaction)
+{
+    transaction_.addUser(this);
+}
+
+Dataset::~Dataset()
+{
+    transaction_.removeUser(this);
+}
+
+void Dataset::setSelectSql(const QString &sql)
+{
+    close();
+    select_.setSql(sql);
+}
+
+void Dataset::requireBrowse(const char *operation) const
+{
+    if (state_ != State::Browse)
+        throw FbError(QStringLiteral("%1: operacja %2 wymaga otwartej listy bez niezapisanych zmian.")
+                          .arg(name_, QString::fromLatin1(operation)));
+}
+
+void Dataset::notifyCurrent()
+{
+    if (!controlsDisabled())
+        emit currentRowChanged(current_);
+}
+
+void Dataset::open()
+{
+    close();
+    transaction_.ensureActive();
+    select_.open();
+    fields_ = select_.columnNames();
+    state_ = State::Browse;
+    fetchMore(FirstBatch);
+    current_ = rows_.empty() ? -1 : 0;
+    if (!controlsDisabled())
+        emit reset();
+    notifyCurrent();
+}
+
+void Dataset::close()
+{
+    if (state_ == State::Inactive)
+        return;
+    select_.close();
+    rows_.clear();
+    editBackup_.clear();
+    state_ = State::Inactive;
+    current_ = -1;
+    if (!controlsDisabled())
+        emit reset();
+    notifyCurrent();
+}
+
+int Dataset::fetchMore(int count)
+{
+    const int first = fetchedCount();
+    QVector<QVariant> row;
+    for (int i = 0; i < count && select_.isOpen(); ++i) {
+        if (!select_.fetch(row))
+            break;
+        rows_.emplace_back(row.begin(), row.end());
+    }
+    const int got = fetchedCount() - first;
+    if (got > 0 && !controlsDisabled())
+        emit rowsFetched(first, fetchedCount() - 1);
+    return got;
+}
+
+void Dataset::fetchAll()
+{
+    while (fetchMore(1024) > 0) {
+    }
+}
+
+void Dataset::setCurrentRow(int row)
+{
+    if (state_ != State::Browse)
+        return;
+    while (row >= fetchedCount() && fetchMore(FirstBatch) > 0) {
+    }
+    row = qBound(rows_.empty() ? -1 : 0, row, fetchedCount() - 1);
+    if (row == current_)
+        return;
+    current_ = row;
+    notifyCurrent();
+}
+
+bool Dataset::next()
+{
+    if (state_ != State::Browse || current_ < 0)
+        return false;
+    if (current_ + 1 >= fetchedCount() && fetchMore(FirstBatch) == 0)
+        return false;
+    ++current_;
+    notifyCurrent();
+    return true;
+}
+
+QVariant Dataset::value(const QString &field) const
+{
+    return valueAt(current_, field);
+}
+
+QVariant Dataset::valueAt(int row, const QString &field) const
+{
+    return valueAt(row, fieldIndex(field));
+}
+
+QVariant Dataset::valueAt(int row, int column) const
+{
+    if (row < 0 || row >= fetchedCount() || column < 0 || column >= fields_.size())
+        return {};
+    return rows_[size_t(row)][size_t(column)];
+}
+
+void Dataset::setValue(const QString &field, const QVariant &value)
+{
+    if (state_ != State::Insert && state_ != State::Edit)
+        throw FbError(QStringLiteral("%1: zmiana pola %2 poza edycją wiersza.").arg(name_, field));
+    const int column = fieldIndex(field);
+    if (column < 0)
+        throw FbError(QStringLiteral("%1: brak pola %2.").arg(name_, field));
+    rows_[size_t(current_)][size_t(column)] = value;
+    if (!controlsDisabled())
+        emit rowChanged(current_);
+}
+
+void Dataset::append()
+{
+    requireBrowse("append");
+    // The new row goes in front of the current one, so that rows not yet read stay after it.
+    const int at = current_ < 0 ? 0 : current_;
+    rows_.insert(rows_.begin() + at, std::vector<QVariant>(size_t(fields_.size())));
+    current_ = at;
+    state_ = State::Insert;
+    if (!controlsDisabled())
+        emit rowInserted(at);
+    notifyCurrent();
+}
+
+void Dataset::edit()
+{
+    requireBrowse("edit");
+    if (current_ < 0)
+        throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
+    editBackup_ = rows_[size_t(current_)];
+    state_ = State::Edit;
+}
+
+void Dataset::post()
+{
+    if (state_ != State::Insert && state_ != State::Edit)
+        return;
+    try {
+        if (state_ == State::Insert)
+            runChange(insertSql_, rows_[size_t(current_)], {});
+        else
+            runChange(updateSql_, rows_[size_t(current_)], editBackup_);
+    } catch (const FbError &error) {
+        if (!postErrorHandler_)
+            throw;
+        PostErrorAction action = PostErrorAction::Fail;
+        postErrorHandler_(*this, error, action);
+        if (action == PostErrorAction::Abort)
+            throw AbortOperation();
+        throw;
+    }
+    state_ = State::Browse;
+    editBackup_.clear();
+    if (!controlsDisabled())
+        emit rowChanged(current_);
+}
+
+void Dataset::cancel()
+{
+    if (state_ == State::Insert) {
+        const int removed = current_;
+        rows_.erase(rows_.begin() + removed);
+        state_ = State::Browse;
+        current_ = rows_.empty() ? -1 : qMin(removed, fetchedCount() - 1);
+        if (!controlsDisabled())
+            emit rowRemoved(removed);
+        notifyCurrent();
+    } else if (state_ == State::Edit) {
+        rows_[size_t(current_)] = editBackup_;
+        editBackup_.clear();
+        state_ = State::Browse;
+        if (!controlsDisabled())
+            emit rowChanged(current_);
+    }
+}
+
+void Dataset::remove()
+{
+    requireBrowse("delete");
+    if (current_ < 0)
+        throw FbError(QStringLiteral("%1: brak wiersza do usunięcia.").arg(name_));
+    const std::vector<QVariant> &row = rows_[size_t(current_)];
+    runChange(deleteSql_, row, row);
+    const int removed = current_;
+    rows_.erase(rows_.begin() + removed);
+    if (removed >= fetchedCount())
+        fetchMore(1);
+    current_ = rows_.empty() ? -1 : qMin(removed, fetchedCount() - 1);
+    if (!controlsDisabled())
+        emit rowRemoved(removed);
+    notifyCurrent();
+}
+
+void Dataset::runChange(const QString &sql, const std::vector<QVariant> &row, const std::vector<QVariant> &stored)
+{
+    if (sql.isEmpty())
+        throw FbError(QStringLiteral("%1: lista nie pozwala na zmiany.").arg(name_));
+    if (change_.sql() != sql)
+        change_.setSql(sql);
+    for (const QString &param : change_.paramNames()) {
+        const bool old = param.startsWith(QLatin1String("OLD_"));
+        const int column = fieldIndex(old ? param.mid(4) : param);
+        const std::vector<QVariant> &source = old ? stored : row;
+        change_.setParam(param, column >= 0 && size_t(column) < source.size() ? source[size_t(column)] : QVariant());
+    }
+    change_.execute();
+    const bool keyed = sql.trimmed().startsWith(QLatin1String("update"), Qt::CaseInsensitive)
+        || sql.trimmed().startsWith(QLatin1String("delete"), Qt::CaseInsensitive);
+    if (keyed && !rowCountMessage_.isEmpty() && change_.affectedRows() != 1)
+        throw FbError(rowCountMessage_);
+}
+
+bool Dataset::locate(const QString &field, const QVariant &value)
+{
+    const int column = fieldIndex(field);
+    if (column < 0 || state_ != State::Browse)
+        return false;
+    for (int row = 0;; ++row) {
+        if (row >= fetchedCount() && fetchMore(FirstBatch) == 0)
+            return false;
+        if (sameValue(rows_[size_t(row)][size_t(column)], value)) {
+            if (row != current_) {
+                current_ = row;
+                notifyCurrent();
+            }
+            return true;
+        }
+    }
+}
+
+void Dataset::disableControls()
+{
+    ++disabled_;
+}
+
+void Dataset::enableControls()
+{
+    if (disabled_ == 0 || --disabled_ > 0)
+        return;
+    emit reset();
+    emit currentRowChanged(current_);
+}

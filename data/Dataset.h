@@ -1,0 +1,116 @@
+#pragma once
+
+#include "FbQuery.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+// A list read by a select statement, kept as buffered rows that are fetched from
+// the open cursor only as far as someone looks, with one current row shared by
+// every view, and changed through insert/update/delete statements whose
+// parameters are named after the columns (":OLD_<key>" is the key as read).
+class Dataset : public QObject, private FbTransactionUser
+{
+    Q_OBJECT
+
+public:
+    enum class State { Inactive, Browse, Insert, Edit };
+
+    // What a post-error handler decides: let the error go on, or end the store silently.
+    enum class PostErrorAction { Fail, Abort };
+    using PostErrorHandler = std::function<void(Dataset &, const FbError &, PostErrorAction &)>;
+
+    Dataset(FbTransaction &transaction, const QString &name, QObject *parent = nullptr);
+    ~Dataset() override;
+
+    const QString &name() const { return name_; }
+    FbTransaction &transaction() const { return transaction_; }
+
+    void setSelectSql(const QString &sql);
+    void setInsertSql(const QString &sql) { insertSql_ = sql; }
+    void setUpdateSql(const QString &sql) { updateSql_ = sql; }
+    void setDeleteSql(const QString &sql) { deleteSql_ = sql; }
+    // An update or delete that touches other than exactly one row fails with this text.
+    void setRowCountCheck(const QString &message) { rowCountMessage_ = message; }
+    void setPostErrorHandler(PostErrorHandler handler) { postErrorHandler_ = std::move(handler); }
+    void setParam(const QString &name, const QVariant &value) { select_.setParam(name, value); }
+
+    // Opening starts the transaction when it is not active; the first row becomes current.
+    void open();
+    void close();
+    bool isOpen() const { return state_ != State::Inactive; }
+    State state() const { return state_; }
+
+    QStringList fieldNames() const { return fields_; }
+    int fieldIndex(const QString &field) const { return fields_.indexOf(field.toUpper()); }
+
+    // Rows read so far; fetchMore reads up to count further rows and returns how many came.
+    int fetchedCount() const { return int(rows_.size()); }
+    bool allFetched() const { return !select_.isOpen(); }
+    int fetchMore(int count);
+    void fetchAll();
+
+    bool isEmpty() const { return rows_.empty(); }
+    // -1 when the list is empty or closed.
+    int currentRow() const { return current_; }
+    void setCurrentRow(int row);
+    bool next();
+
+    QVariant value(const QString &field) const;
+    QVariant valueAt(int row, const QString &field) const;
+    QVariant valueAt(int row, int column) const;
+    void setValue(const QString &field, const QVariant &value);
+
+    // A new empty row at the end of the list, current and in insert state.
+    void append();
+    void edit();
+    // Stores the pending insertion or change; on failure the post-error handler decides.
+    void post();
+    // Forgets the pending insertion or change: an inserted row disappears, an edited one
+    // gets back its stored values.
+    void cancel();
+    // Deletes the current row; the row that followed it becomes current, or the new last row.
+    void remove();
+
+    // Makes the first row whose field equals value current (reading further rows as
+    // needed); false, and the current row unchanged, when there is none.
+    bool locate(const QString &field, const QVariant &value);
+
+    // Bound views stop following the list until the matching enable; the last enable
+    // refreshes them once.
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return disabled_ > 0; }
+
+signals:
+    // The whole list changed (opened, closed, or views resumed): views start afresh.
+    void reset();
+    void rowsFetched(int first, int last);
+    void rowInserted(int row);
+    void rowRemoved(int row);
+    void rowChanged(int row);
+    void currentRowChanged(int row);
+
+private:
+    void transactionEnding() override { close(); }
+    void runChange(const QString &sql, const std::vector<QVariant> &row, const std::vector<QVariant> &stored);
+    void requireBrowse(const char *operation) const;
+    void notifyCurrent();
+
+    FbTransaction &transaction_;
+    QString name_;
+    FbQuery select_;
+    FbQuery change_;
+    QString insertSql_, updateSql_, deleteSql_, rowCountMessage_;
+    PostErrorHandler postErrorHandler_;
+
+    QStringList fields_;
+    std::vector<std::vector<QVariant>> rows_;
+    std::vector<QVariant> editBackup_;
+    State state_ = State::Inactive;
+    int current_ = -1;
+    int disabled_ = 0;
+};

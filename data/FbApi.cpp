@@ -1,0 +1,47 @@
+#include "FbApi.h"
+
+#include "Cp1250.h"
+
+namespace FbApi {
+
+Firebird::IMaster *master()
+{
+    static Firebird::IMaster *const instance = Firebird::fb_get_master_interface();
+    return instance;
+}
+
+Firebird::IUtil *util()
+{
+    return master()->getUtilInterface();
+}
+
+Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
+
+Status::~Status()
+{
+    status_->dispose();
+}
+
+void Status::check()
+{
+    if (!(wrapper_.getState() & Firebird::IStatus::STATE_ERRORS))
+        return;
+    char buffer[2048];
+    util()->formatStatus(buffer, sizeof buffer, &wrapper_);
+    QVector<long> codes;
+    // The vector is a sequence of (argument kind, value) pairs ending with isc_arg_end;
+    // error codes are the values of isc_arg_gds entries.
+    const ISC_STATUS *vector = wrapper_.getErrors();
+    for (int i = 0; vector[i] != isc_arg_end && i < 40; i += 2) {
+        if (vector[i] == isc_arg_gds)
+            codes.append(static_cast<long>(vector[i + 1]));
+        else if (vector[i] == isc_arg_cstring)
+            ++i; // length, pointer: one more slot
+    }
+    wrapper_.init();
+    // The server's messages are in the connection character set's neighbourhood of
+    // ASCII; decoding as Windows-1250 keeps Polish texts in user errors readable.
+    throw FbError(Cp1250::decode(QByteArray(buffer)).trimmed(), codes);
+}
+
+}

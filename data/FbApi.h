@@ -1,0 +1,33 @@
+#pragma once
+
+// The one include of the Firebird client API, with the helpers that turn its
+// status vectors into FbError.
+
+#include "FbError.h"
+
+#include <firebird/Interface.h>
+
+namespace FbApi {
+
+Firebird::IMaster *master();
+Firebird::IUtil *util();
+
+// A status wrapper for one call sequence; check() throws FbError when the last call failed.
+class Status
+{
+public:
+    Status();
+    ~Status();
+    Status(const Status &) = delete;
+    Status &operator=(const Status &) = delete;
+
+    Firebird::CheckStatusWrapper *operator&() { return &wrapper_; }
+    bool failed() const { return wrapper_.getState() & Firebird::IStatus::STATE_ERRORS; }
+    void check();
+
+private:
+    Firebird::IStatus *status_;
+    Firebird::CheckStatusWrapper wrapper_;
+};
+
+}

@@ -1,0 +1,94 @@
+#include "FbConnection.h"
+
+#include "FbTransaction.h"
+
+namespace {
+
+Firebird::IXpbBuilder *connectionParameters(FbApi::Status &status, bool forCreate)
+{
+    auto *dpb = FbApi::util()->getXpbBuilder(&status, Firebird::IXpbBuilder::DPB, nullptr, 0);
+    status.check();
+    dpb->insertString(&status, isc_dpb_user_name, FbConnection::UserName);
+    dpb->insertString(&status, isc_dpb_password, FbConnection::Password);
+    dpb->insertString(&status, isc_dpb_lc_ctype, FbConnection::CharacterSet);
+    dpb->insertInt(&status, isc_dpb_sql_dialect, FbConnection::Dialect);
+    if (forCreate) {
+        dpb->insertString(&status, isc_dpb_set_db_charset, FbConnection::CharacterSet);
+        dpb->insertInt(&status, isc_dpb_set_db_sql_dialect, FbConnection::Dialect);
+        dpb->insertInt(&status, isc_dpb_page_size, 8192);
+    }
+    status.check();
+    return dpb;
+}
+
+}
+
+FbConnection::~FbConnection()
+{
+    try {
+        close();
+    } catch (const FbError &) {
+        // Nothing can be reported from a destructor; the server rolls back what was not committed.
+    }
+    for (FbTransaction *transaction : transactions_)
+        transaction->connectionGone();
+}
+
+void FbConnection::open()
+{
+    close();
+    FbApi::Status status;
+    auto *dpb = connectionParameters(status, false);
+    provider_ = FbApi::master()->getDispatcher();
+    const QByteArray name = databaseName_.toLocal8Bit();
+    Firebird::IAttachment *attachment = provider_->attachDatabase(
+        &status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
+    dpb->dispose();
+    if (status.failed()) {
+        provider_->release();
+        provider_ = nullptr;
+        status.check();
+    }
+    attachment_ = attachment;
+}
+
+void FbConnection::close()
+{
+    if (!attachment_)
+        return;
+    for (FbTransaction *transaction : transactions_)
+        if (transaction->isActive())
+            transaction->commit();
+    FbApi::Status status;
+    attachment_->detach(&status);
+    if (status.failed())
+        attachment_->release();
+    attachment_ = nullptr;
+    provider_->release();
+    provider_ = nullptr;
+    status.check();
+}
+
+Firebird::IAttachment *FbConnection::attachment() const
+{
+    if (!attachment_)
+        throw FbError(QStringLiteral("Brak połączenia z bazą danych."));
+    return attachment_;
+}
+
+void FbConnection::createDatabase(const QString &name)
+{
+    FbApi::Status status;
+    auto *dpb = connectionParameters(status, true);
+    Firebird::IProvider *provider = FbApi::master()->getDispatcher();
+    const QByteArray path = name.toLocal8Bit();
+    Firebird::IAttachment *attachment = provider->createDatabase(
+        &status, path.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
+    dpb->dispose();
+    if (attachment) {
+        FbApi::Status detachStatus;
+        attachment->detach(&detachStatus);
+    }
+    provider->release();
+    status.check();
+}

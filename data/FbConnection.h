@@ -1,0 +1,47 @@
+#pragma once
+
+#include "FbApi.h"
+
+#include <QList>
+#include <QString>
+
+class FbTransaction;
+
+// One attachment to a database, named exactly as the Firebird client expects: a
+// plain path opens the embedded engine, "host:/path" goes through a server.
+class FbConnection
+{
+public:
+    static constexpr const char *UserName = "sysdba";
+    static constexpr const char *Password = "quartzpen";
+    static constexpr const char *CharacterSet = "WIN1250";
+    static constexpr unsigned Dialect = 3;
+
+    FbConnection() = default;
+    ~FbConnection();
+    FbConnection(const FbConnection &) = delete;
+    FbConnection &operator=(const FbConnection &) = delete;
+
+    void setDatabaseName(const QString &name) { databaseName_ = name; }
+    const QString &databaseName() const { return databaseName_; }
+
+    void open();
+    // Commits every transaction still active, then detaches.
+    void close();
+    bool isOpen() const { return attachment_ != nullptr; }
+
+    Firebird::IAttachment *attachment() const;
+
+    // Creates a new, empty database file with WIN1250 as its default character set.
+    static void createDatabase(const QString &name);
+
+private:
+    friend class FbTransaction;
+    void enlist(FbTransaction *transaction) { transactions_.append(transaction); }
+    void delist(FbTransaction *transaction) { transactions_.removeAll(transaction); }
+
+    QString databaseName_;
+    Firebird::IAttachment *attachment_ = nullptr;
+    Firebird::IProvider *provider_ = nullptr;
+    QList<FbTransaction *> transactions_;
+};

@@ -1,0 +1,444 @@
+#include "FbQuery.h"
+
+#include "Cp1250.h"
+#include "FbConnection.h"
+#include "Money.h"
+#include "NamedParams.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+#include <cstring>
+
+namespace {
+
+constexpr unsigned TypeMask = ~1u;
+
+qint64 pow10(int exponent)
+{
+    qint64 value = 1;
+    for (int i = 0; i < exponent; ++i)
+        value *= 10;
+    return value;
+}
+
+// A Money value (four decimals) as the integer of a column scaled by 10^scale (scale <= 0),
+// rounded half away from zero when the column keeps fewer decimals.
+qint64 moneyToScaled(const Money &money, int scale)
+{
+    const int decimals = -scale;
+    if (decimals >= 4)
+        return money.raw() * pow10(decimals - 4);
+    const qint64 divisor = pow10(4 - decimals);
+    const qint64 raw = money.raw();
+    const qint64 magnitude = raw < 0 ? -raw : raw;
+    const qint64 rounded = (magnitude + divisor / 2) / divisor;
+    return raw < 0 ? -rounded : rounded;
+}
+
+Money scaledToMoney(qint64 value, int scale)
+{
+    const int decimals = -scale;
+    if (decimals <= 4)
+        return Money::fromRaw(value * pow10(4 - decimals));
+    return Money::fromRaw(value / pow10(decimals - 4));
+}
+
+template <typename T>
+void put(unsigned char *at, T value)
+{
+    std::memcpy(at, &value, sizeof value);
+}
+
+template <typename T>
+T get(const unsigned char *at)
+{
+    T value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+QByteArray encodeText(const QString &name, const QString &text)
+{
+    const qsizetype bad = Cp1250::firstUnheld(text);
+    if (bad >= 0)
+        throw FbError(QStringLiteral("Pole %1 zawiera znak „%2”, którego nie można zapisać w bazie "
+                                     "danych (strona kodowa Windows-1250). Należy go usunąć lub zastąpić.")
+                          .arg(name, text.mid(bad, text.at(bad).isHighSurrogate() ? 2 : 1)));
+    return Cp1250::encode(text);
+}
+
+bool isText(unsigned type)
+{
+    return type == SQL_TEXT || type == SQL_VARYING;
+}
+
+ISC_TIMESTAMP toTimestamp(const QDateTime &value)
+{
+    ISC_TIMESTAMP stamp;
+    const QDate date = value.date();
+    const QTime time = value.time();
+    stamp.timestamp_date = FbApi::util()->encodeDate(date.year(), date.month(), date.day());
+    stamp.timestamp_time = FbApi::util()->encodeTime(time.hour(), time.minute(), time.second(), time.msec() * 10);
+    return stamp;
+}
+
+QDate fromIscDate(ISC_DATE value)
+{
+    unsigned year = 0, month = 0, day = 0;
+    FbApi::util()->decodeDate(value, &year, &month, &day);
+    return QDate(int(year), int(month), int(day));
+}
+
+QTime fromIscTime(ISC_TIME value)
+{
+    unsigned hours = 0, minutes = 0, seconds = 0, fractions = 0;
+    FbApi::util()->decodeTime(value, &hours, &minutes, &seconds, &fractions);
+    return QTime(int(hours), int(minutes), int(seconds), int(fractions / 10));
+}
+
+}
+
+FbQuery::FbQuery(FbTransaction &transaction) : transaction_(transaction)
+{
+    transaction_.addUser(this);
+}
+
+FbQuery::~FbQuery()
+{
+    transaction_.removeUser(this);
+    close();
+    unprepare();
+}
+
+void FbQuery::setSql(const QString &sql)
+{
+    close();
+    unprepare();
+    sql_ = sql;
+    const PositionalSql positional = ToPositionalSql(sql);
+    positionNames_ = positional.names;
+    preparedSql_ = encodeText(QStringLiteral("SQL"), positional.sql);
+}
+
+QStringList FbQuery::paramNames() const
+{
+    QStringList names;
+    for (const QString &name : positionNames_)
+        if (!names.contains(name))
+            names.append(name);
+    return names;
+}
+
+void FbQuery::setParam(const QString &name, const QVariant &value)
+{
+    params_.insert(name.toUpper(), value);
+}
+
+QVariant FbQuery::param(const QString &name) const
+{
+    return params_.value(name.toUpper());
+}
+
+QVariant FbQuery::output(const QString &name) const
+{
+    return outputs_.value(name.toUpper());
+}
+
+void FbQuery::unprepare()
+{
+    if (outMeta_) {
+        outMeta_->release();
+        outMeta_ = nullptr;
+    }
+    if (statement_) {
+        FbApi::Status status;
+        statement_->free(&status);
+        if (status.failed())
+            statement_->release();
+        statement_ = nullptr;
+    }
+    columns_.clear();
+}
+
+void FbQuery::prepare()
+{
+    if (statement_)
+        return;
+    if (sql_.isEmpty())
+        throw FbError(QStringLiteral("Brak treści zapytania."));
+    Firebird::IAttachment *attachment = transaction_.connection().attachment();
+    FbApi::Status status;
+    Firebird::IStatement *statement = attachment->prepare(
+        &status, transaction_.handle(), unsigned(preparedSql_.size()), preparedSql_.constData(),
+        FbConnection::Dialect, Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+    status.check();
+    statement_ = statement;
+    outMeta_ = statement_->getOutputMetadata(&status);
+    status.check();
+    outBuffer_ = QByteArray(int(outMeta_->getMessageLength(&status)), '\0');
+    const unsigned count = outMeta_->getCount(&status);
+    for (unsigned i = 0; i < count; ++i)
+        columns_.append(QString::fromUtf8(outMeta_->getAlias(&status, i)).toUpper());
+    status.check();
+}
+
+QStringList FbQuery::columnNames()
+{
+    prepare();
+    return columns_;
+}
+
+QByteArray FbQuery::buildInput(Firebird::IMessageMetadata *&metadata)
+{
+    FbApi::Status status;
+    Firebird::IMessageMetadata *original = statement_->getInputMetadata(&status);
+    status.check();
+    const unsigned count = original->getCount(&status);
+
+    // Texts travel as VARCHAR of their own length, so the database itself judges
+    // whether they fit the column and answers with its own message.
+    QVector<QByteArray> texts;
+    texts.resize(qsizetype(count));
+    Firebird::IMetadataBuilder *builder = original->getBuilder(&status);
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned type = original->getType(&status, i) & TypeMask;
+        const QString &name = positionNames_.value(int(i));
+        const QVariant value = params_.value(name);
+        if (isText(type) && value.isValid()) {
+            texts[int(i)] = encodeText(name, value.toString());
+            builder->setType(&status, i, SQL_VARYING + 1);
+            builder->setLength(&status, i, unsigned(qMax<qsizetype>(1, texts[int(i)].size())));
+        }
+    }
+    metadata = builder->getMetadata(&status);
+    builder->release();
+    original->release();
+    status.check();
+
+    QByteArray buffer(int(metadata->getMessageLength(&status)), '\0');
+    auto *data = reinterpret_cast<unsigned char *>(buffer.data());
+    for (unsigned i = 0; i < count; ++i) {
+        const QString &name = positionNames_.value(int(i));
+        const QVariant value = params_.value(name);
+        const unsigned type = metadata->getType(&status, i) & TypeMask;
+        const int scale = metadata->getScale(&status, i);
+        unsigned char *at = data + metadata->getOffset(&status, i);
+        put<short>(data + metadata->getNullOffset(&status, i), value.isValid() ? 0 : -1);
+        if (!value.isValid())
+            continue;
+        switch (type) {
+        case SQL_VARYING: {
+            const QByteArray &bytes = texts[int(i)];
+            put<unsigned short>(at, static_cast<unsigned short>(bytes.size()));
+            std::memcpy(at + sizeof(unsigned short), bytes.constData(), size_t(bytes.size()));
+            break;
+        }
+        case SQL_SHORT:
+        case SQL_LONG:
+        case SQL_INT64: {
+            qint64 number = 0;
+            if (scale < 0 || value.metaType() == QMetaType::fromType<Money>()) {
+                Money money;
+                if (value.metaType() == QMetaType::fromType<Money>())
+                    money = value.value<Money>();
+                else if (!Money::parse(value.toString(), money))
+                    throw FbError(QStringLiteral("Pole %1: nieprawidłowa kwota „%2”.").arg(name, value.toString()));
+                number = moneyToScaled(money, scale);
+            } else {
+                bool ok = false;
+                number = value.toLongLong(&ok);
+                if (!ok)
+                    throw FbError(QStringLiteral("Pole %1: nieprawidłowa liczba „%2”.").arg(name, value.toString()));
+            }
+            if (type == SQL_SHORT)
+                put<qint16>(at, static_cast<qint16>(number));
+            else if (type == SQL_LONG)
+                put<qint32>(at, static_cast<qint32>(number));
+            else
+                put<qint64>(at, number);
+            break;
+        }
+        case SQL_TIMESTAMP: {
+            const QDateTime stamp = value.metaType() == QMetaType::fromType<QDate>()
+                ? value.toDate().startOfDay() : value.toDateTime();
+            put<ISC_TIMESTAMP>(at, toTimestamp(stamp));
+            break;
+        }
+        case SQL_TYPE_DATE: {
+            const QDate date = value.metaType() == QMetaType::fromType<QDateTime>()
+                ? value.toDateTime().date() : value.toDate();
+            put<ISC_DATE>(at, FbApi::util()->encodeDate(date.year(), date.month(), date.day()));
+            break;
+        }
+        case SQL_BLOB: {
+            const QByteArray bytes = encodeText(name, value.toString());
+            ISC_QUAD id;
+            Firebird::IBlob *blob = transaction_.connection().attachment()->createBlob(
+                &status, transaction_.handle(), &id, 0, nullptr);
+            status.check();
+            for (qsizetype offset = 0; offset < bytes.size(); offset += 32000) {
+                const qsizetype length = qMin<qsizetype>(32000, bytes.size() - offset);
+                blob->putSegment(&status, unsigned(length), bytes.constData() + offset);
+            }
+            blob->close(&status);
+            status.check();
+            put<ISC_QUAD>(at, id);
+            break;
+        }
+        default:
+            throw FbError(QStringLiteral("Pole %1: nieobsługiwany typ parametru (%2).").arg(name).arg(type));
+        }
+    }
+    status.check();
+    return buffer;
+}
+
+QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
+{
+    FbApi::Status status;
+    const unsigned count = outMeta_->getCount(&status);
+    QVector<QVariant> row;
+    row.reserve(int(count));
+    for (unsigned i = 0; i < count; ++i) {
+        if (get<short>(buffer + outMeta_->getNullOffset(&status, i)) != 0) {
+            row.append(QVariant());
+            continue;
+        }
+        const unsigned char *at = buffer + outMeta_->getOffset(&status, i);
+        const unsigned type = outMeta_->getType(&status, i) & TypeMask;
+        const int scale = outMeta_->getScale(&status, i);
+        switch (type) {
+        case SQL_TEXT: {
+            QByteArray bytes(reinterpret_cast<const char *>(at), int(outMeta_->getLength(&status, i)));
+            // CHAR columns come padded with blanks; the value is what was stored.
+            while (bytes.endsWith(' '))
+                bytes.chop(1);
+            row.append(Cp1250::decode(bytes));
+            break;
+        }
+        case SQL_VARYING: {
+            const auto length = get<unsigned short>(at);
+            row.append(Cp1250::decode(QByteArray(reinterpret_cast<const char *>(at + 2), length)));
+            break;
+        }
+        case SQL_SHORT:
+        case SQL_LONG:
+        case SQL_INT64: {
+            const qint64 number = type == SQL_SHORT ? get<qint16>(at)
+                : type == SQL_LONG ? get<qint32>(at) : get<qint64>(at);
+            if (scale < 0)
+                row.append(QVariant::fromValue(scaledToMoney(number, scale)));
+            else if (type == SQL_INT64)
+                row.append(QVariant::fromValue<qint64>(number));
+            else
+                row.append(QVariant(int(number)));
+            break;
+        }
+        case SQL_TIMESTAMP: {
+            const auto stamp = get<ISC_TIMESTAMP>(at);
+            row.append(QDateTime(fromIscDate(stamp.timestamp_date), fromIscTime(stamp.timestamp_time)));
+            break;
+        }
+        case SQL_TYPE_DATE:
+            row.append(fromIscDate(get<ISC_DATE>(at)));
+            break;
+        case SQL_TYPE_TIME:
+            row.append(fromIscTime(get<ISC_TIME>(at)));
+            break;
+        case SQL_BOOLEAN:
+            row.append(bool(*at));
+            break;
+        case SQL_BLOB: {
+            ISC_QUAD id = get<ISC_QUAD>(at);
+            Firebird::IBlob *blob = transaction_.connection().attachment()->openBlob(
+                &status, transaction_.handle(), &id, 0, nullptr);
+            status.check();
+            QByteArray bytes;
+            char chunk[16384];
+            for (;;) {
+                unsigned got = 0;
+                const int result = blob->getSegment(&status, sizeof chunk, chunk, &got);
+                if (result != Firebird::IStatus::RESULT_OK && result != Firebird::IStatus::RESULT_SEGMENT)
+                    break;
+                bytes.append(chunk, int(got));
+            }
+            FbApi::Status closeStatus;
+            blob->close(&closeStatus);
+            status.check();
+            row.append(Cp1250::decode(bytes));
+            break;
+        }
+        default:
+            throw FbError(QStringLiteral("Kolumna %1: nieobsługiwany typ danych (%2).").arg(columns_.value(int(i))).arg(type));
+        }
+    }
+    return row;
+}
+
+void FbQuery::execute()
+{
+    close();
+    transaction_.ensureActive();
+    prepare();
+    Firebird::IMessageMetadata *inMeta = nullptr;
+    const QByteArray input = buildInput(inMeta);
+    FbApi::Status status;
+    const bool hasOutput = outMeta_->getCount(&status) > 0;
+    statement_->execute(&status, transaction_.handle(), inMeta,
+                        input.isEmpty() ? nullptr : const_cast<char *>(input.constData()),
+                        hasOutput ? outMeta_ : nullptr,
+                        hasOutput ? outBuffer_.data() : nullptr);
+    inMeta->release();
+    status.check();
+    affectedRows_ = qint64(statement_->getAffectedRecords(&status));
+    status.check();
+    outputs_.clear();
+    if (hasOutput) {
+        const QVector<QVariant> values = readRow(reinterpret_cast<const unsigned char *>(outBuffer_.constData()));
+        for (int i = 0; i < values.size(); ++i)
+            outputs_.insert(columns_.value(i), values.at(i));
+    }
+}
+
+void FbQuery::open()
+{
+    close();
+    transaction_.ensureActive();
+    prepare();
+    Firebird::IMessageMetadata *inMeta = nullptr;
+    const QByteArray input = buildInput(inMeta);
+    FbApi::Status status;
+    Firebird::IResultSet *cursor = statement_->openCursor(
+        &status, transaction_.handle(), inMeta,
+        input.isEmpty() ? nullptr : const_cast<char *>(input.constData()), outMeta_, 0);
+    inMeta->release();
+    status.check();
+    cursor_ = cursor;
+}
+
+bool FbQuery::fetch(QVector<QVariant> &row)
+{
+    if (!cursor_)
+        return false;
+    FbApi::Status status;
+    const int result = cursor_->fetchNext(&status, outBuffer_.data());
+    status.check();
+    if (result != Firebird::IStatus::RESULT_OK) {
+        close();
+        return false;
+    }
+    row = readRow(reinterpret_cast<const unsigned char *>(outBuffer_.constData()));
+    return true;
+}
+
+void FbQuery::close()
+{
+    if (!cursor_)
+        return;
+    FbApi::Status status;
+    cursor_->close(&status);
+    if (status.failed())
+        cursor_->release();
+    cursor_ = nullptr;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "FbTransaction.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+// One SQL statement with named parameters (":Name", case-insensitive) on a
+// transaction: DDL and changes through execute(), procedures with their output
+// parameters, and cursors that fetch one row at a time.
+//
+// Values cross as QVariant: an invalid QVariant is NULL, texts are QString
+// (Windows-1250 in the database), integers int/qint64, scaled numerics Money,
+// TIMESTAMP QDateTime, DATE QDate, text blobs QString.
+class FbQuery : public FbTransactionUser
+{
+public:
+    explicit FbQuery(FbTransaction &transaction);
+    ~FbQuery();
+    FbQuery(const FbQuery &) = delete;
+    FbQuery &operator=(const FbQuery &) = delete;
+
+    // Replacing the text closes the cursor and keeps parameter values whose names remain.
+    void setSql(const QString &sql);
+    const QString &sql() const { return sql_; }
+    FbTransaction &transaction() const { return transaction_; }
+
+    QStringList paramNames() const;
+    void setParam(const QString &name, const QVariant &value);
+    QVariant param(const QString &name) const;
+
+    void execute();
+    // Rows touched by the last execute() of an insert, update or delete.
+    qint64 affectedRows() const { return affectedRows_; }
+    // Output parameters of the last execute() of a procedure.
+    QVariant output(const QString &name) const;
+
+    void open();
+    bool isOpen() const { return cursor_ != nullptr; }
+    // False once there are no more rows; the cursor is then closed.
+    bool fetch(QVector<QVariant> &row);
+    void close();
+
+    // Names of the result columns (available once the statement has been prepared).
+    QStringList columnNames();
+
+    void transactionEnding() override { close(); }
+
+private:
+    void prepare();
+    void unprepare();
+    QByteArray buildInput(Firebird::IMessageMetadata *&metadata);
+    QVector<QVariant> readRow(const unsigned char *buffer);
+
+    FbTransaction &transaction_;
+    QString sql_;
+    QByteArray preparedSql_;
+    QStringList positionNames_;             // the parameter name of each '?', in order
+    QHash<QString, QVariant> params_;       // keyed by upper-case name
+    QHash<QString, QVariant> outputs_;
+    Firebird::IStatement *statement_ = nullptr;
+    Firebird::IMessageMetadata *outMeta_ = nullptr;
+    Firebird::IResultSet *cursor_ = nullptr;
+    QByteArray outBuffer_;
+    QStringList columns_;
+    qint64 affectedRows_ = 0;
+};
