@@ -29,14 +29,16 @@ void CreateEmptyDatabase(const QString &name)
     FbConnection connection;
     connection.setDatabaseName(name);
     connection.open();
-    // DDL is committed statement by statement: later statements use the objects of earlier ones.
+    // One transaction: a database is either created whole or left without any object.
     FbTransaction transaction(connection);
-    for (const QString &statement : statements) {
-        transaction.start();
+    transaction.start();
+    {
         FbQuery query(transaction);
-        query.setSql(statement);
-        query.execute();
-        transaction.commit();
+        for (const QString &statement : statements) {
+            query.setSql(statement);
+            query.execute();
+        }
     }
+    transaction.commit();
     connection.close();
 }

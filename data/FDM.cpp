@@ -1,0 +1,304 @@
+#include "FDM.h"
+
+#include "DatabasePath.h"
+#include "MessageSeam.h"
+#include "TableColumns.h"
+
+TDM *DM = nullptr;
+
+namespace {
+
+struct ListDefinition
+{
+    Dataset &dataset;
+    const char *table;
+    const char *key;
+    const char *select;
+};
+
+}
+
+TDM::TDM(QObject *parent) : QObject(parent)
+{
+    DM = this;
+    Baza.setDatabaseName(QString::fromLatin1(InitialDatabaseName));
+
+    const ListDefinition lists[] = {
+        {Zwykle, "ZWYKLE", "PRZELEWID", "select *\nfrom ZWYKLE\norder by PRZELEWID desc"},
+        {Podatkowe, "PODATKOWE", "PRZELEWID", "select *\nfrom PODATKOWE\norder by PRZELEWID desc"},
+        {Zusowe, "ZUS", "PRZELEWID", "select *\nfrom ZUS\norder by PRZELEWID desc"},
+        {Adresaci, "ADRESACI", "ADRESATID", "select *\nfrom ADRESACI\norder by NAZWA"},
+        {Urzedy, "URZEDY", "URZADID", "select *\nfrom URZEDY\norder by URZADID"},
+        {Tytuly, "TYTULY", "TYTULID", "select *\nfrom TYTULY\norder by NAZWA"},
+        {szZwykle, "SZZWYKLE", "PRZELEWID", "select *\nfrom SZZWYKLE\norder by NAZWA"},
+        {szPodatkowe, "SZPODATKOWE", "PRZELEWID", "select *\nfrom SZPODATKOWE\nwhere KontrahId=:KontrahId\norder by Nazwa"},
+        {OdsetkiPod, "ODSETKIPOD", "WPISID", "select *\nfrom OdsetkiPod\norder by OdDnia"},
+        {OdsetkiUst, "ODSETKIUST", "WPISID", "select *\nfrom OdsetkiUst\norder by OdDnia"},
+    };
+    for (const ListDefinition &list : lists) {
+        const QString table = QString::fromLatin1(list.table);
+        const QString key = QString::fromLatin1(list.key);
+        list.dataset.setSelectSql(QString::fromLatin1(list.select));
+        list.dataset.setInsertSql(TableColumns::insertSql(table));
+        list.dataset.setUpdateSql(TableColumns::updateSql(table, key));
+        list.dataset.setDeleteSql(TableColumns::deleteSql(table, key));
+    }
+    OdsetkiPod.setRowCountCheck(QStringLiteral("Update Failed"));
+    OdsetkiUst.setRowCountCheck(QStringLiteral("Update Failed"));
+
+    Zwykly.setSelectSql(QStringLiteral("select  *\nfrom ZWYKLE\nwhere PrzelewId=:PrzelewId"));
+    Podatkowy.setSelectSql(QStringLiteral("select  *\nfrom Podatkowe\nwhere PrzelewId=:PrzelewId"));
+    Zus.setSelectSql(QStringLiteral("select  *\nfrom ZUS\nwhere PrzelewId=:PrzelewId"));
+
+    GetNewPrzelewId.setSql(QStringLiteral("EXECUTE PROCEDURE GETPRZELEWID"));
+    GetNewAdresatId.setSql(QStringLiteral("EXECUTE PROCEDURE GETADRESATID"));
+    GetNewTytulId.setSql(QStringLiteral("EXECUTE PROCEDURE GETTYTULID"));
+    GetNewUrzadId.setSql(QStringLiteral("EXECUTE PROCEDURE GETURZADID"));
+    GetNewWpisId.setSql(QStringLiteral("EXECUTE PROCEDURE GETWPISID"));
+
+    using namespace std::placeholders;
+    Adresaci.setPostErrorHandler(std::bind(&TDM::AdresaciPostError, this, _1, _2, _3));
+    Urzedy.setPostErrorHandler(std::bind(&TDM::UrzedyPostError, this, _1, _2, _3));
+    Tytuly.setPostErrorHandler(std::bind(&TDM::TytulyPostError, this, _1, _2, _3));
+    szZwykle.setPostErrorHandler(std::bind(&TDM::szZwyklePostError, this, _1, _2, _3));
+}
+
+TDM::~TDM()
+{
+    try {
+        Baza.close();
+    } catch (const FbError &error) {
+        MessageSeam::warning(error.message());
+    }
+    if (DM == this)
+        DM = nullptr;
+}
+
+void TDM::ShowWarning(const QString &text)
+{
+    MessageSeam::warning(text);
+}
+
+bool TDM::AskConfirmation(const QString &text)
+{
+    return MessageSeam::confirm(text);
+}
+
+qint32 TDM::newId(FbQuery &procedure)
+{
+    TrFunc.commit();
+    TrFunc.start();
+    procedure.execute();
+    const qint32 id = procedure.output(QStringLiteral("NUM")).toInt();
+    TrFunc.commit();
+    return id;
+}
+
+qint32 TDM::NewTransferId() { return newId(GetNewPrzelewId); }
+qint32 TDM::NewContractorId() { return newId(GetNewAdresatId); }
+qint32 TDM::NewTitleId() { return newId(GetNewTytulId); }
+qint32 TDM::NewTaxOfficeId() { return newId(GetNewUrzadId); }
+qint32 TDM::NewRateEntryId() { return newId(GetNewWpisId); }
+
+void TDM::reopen(Dataset &list, const QString &keyField, qint32 id, bool suspendViews)
+{
+    if (suspendViews)
+        list.disableControls();
+    try {
+        list.transaction().commit();
+        list.transaction().start();
+        list.open();
+        if (!keyField.isEmpty())
+            list.locate(keyField, id);
+    } catch (...) {
+        if (suspendViews)
+            list.enableControls();
+        throw;
+    }
+    if (suspendViews)
+        list.enableControls();
+}
+
+void TDM::ReopenOrdinaryList(qint32 id) { reopen(Zwykle, QStringLiteral("PRZELEWID"), id, true); }
+void TDM::ReopenTaxList(qint32 id) { reopen(Podatkowe, QStringLiteral("PRZELEWID"), id, true); }
+void TDM::ReopenZusList(qint32 id) { reopen(Zusowe, QStringLiteral("PRZELEWID"), id, true); }
+void TDM::ReopenOrdinaryTemplates(qint32 id) { reopen(szZwykle, QStringLiteral("PRZELEWID"), id, true); }
+void TDM::ReopenContractors(qint32 id) { reopen(Adresaci, QStringLiteral("ADRESATID"), id, false); }
+void TDM::ReopenTaxOffices() { reopen(Urzedy, QString(), 0, false); }
+void TDM::ReopenTitles() { reopen(Tytuly, QString(), 0, false); }
+
+void TDM::ReopenTaxTemplates(qint32 contractorId, qint32 templateId)
+{
+    szPodatkowe.disableControls();
+    try {
+        trSzPodatkowe.commit();
+        trSzPodatkowe.start();
+        szPodatkowe.setParam(QStringLiteral("KontrahId"), contractorId);
+        szPodatkowe.open();
+        szPodatkowe.locate(QStringLiteral("PRZELEWID"), templateId);
+    } catch (...) {
+        szPodatkowe.enableControls();
+        throw;
+    }
+    szPodatkowe.enableControls();
+}
+
+void TDM::openRecord(Dataset &record, qint32 id)
+{
+    record.transaction().commit();
+    record.transaction().start();
+    record.setParam(QStringLiteral("PrzelewId"), id);
+    record.open();
+}
+
+void TDM::OpenOrdinaryRecord(qint32 id) { openRecord(Zwykly, id); }
+void TDM::OpenTaxRecord(qint32 id) { openRecord(Podatkowy, id); }
+void TDM::OpenZusRecord(qint32 id) { openRecord(Zus, id); }
+
+void TDM::OpenQuery(const QString &sql)
+{
+    trq.commit();
+    trq.start();
+    q.setSelectSql(sql);
+    q.open();
+}
+
+QString TDM::ContractorsUpgradeStatement()
+{
+    QStringList lines{QStringLiteral("ALTER TABLE Adresaci"), QStringLiteral("ADD TYP_ID_ZUS VARCHAR(1),")};
+    for (const char *form : {"ZW", "POD", "ZUS"})
+        for (const char *line : {"A", "B", "C", "D"})
+            lines << QStringLiteral("ADD PODPIS_%1_%2 VARCHAR(30) CHARACTER SET WIN1250 COLLATE PXW_PLK,")
+                         .arg(QLatin1String(line), QLatin1String(form));
+    lines.last().chop(1);
+    return lines.join(u'\n');
+}
+
+QString TDM::ZusTableStatement()
+{
+    static const char *const lines[] = {
+        "CREATE TABLE ZUS (",
+        "PRZELEWID INTEGER NOT NULL,",
+        "PRZELEW\tD_BOOL,",
+        "TYP_WPL_51  CHAR(1),",
+        "TYP_WPL_52  CHAR(1),",
+        "TYP_WPL_53  CHAR(1),",
+        "KWOTA_51 D_CURRENCY NOT NULL,",
+        "KWOTA_52 D_CURRENCY NOT NULL,",
+        "KWOTA_53 D_CURRENCY NOT NULL,",
+        "NR_DEC_51 VARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "NR_DEC_52 VARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "NR_DEC_53 VARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "NADAWCAID INTEGER,",
+        "NAZWA1_NAD VARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "NAZWA2_NAD VARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "KONTO_NAD\tVARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "NIP_NAD VARCHAR(20) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "TYP_IDENT CHAR(1),",
+        "IDENT_UZUP VARCHAR(50) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "ROK_DEKL INTEGER,",
+        "MIES_DEKL INTEGER,",
+        "NR_DEKL VARCHAR(2),",
+        "PODPIS_A\tVARCHAR(30) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "PODPIS_B\tVARCHAR(30) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "PODPIS_C\tVARCHAR(30) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "PODPIS_D VARCHAR(30) CHARACTER SET WIN1250 COLLATE PXW_PLK,",
+        "DATA_PRZEK\tTIMESTAMP,",
+        "DATA_WPR\tTIMESTAMP NOT NULL,",
+        "OPERATORID INTEGER,",
+        "WYDRUKOWANO D_BOOL,",
+        "CONSTRAINT PK_ZUS_PRZELEWID PRIMARY KEY (PRZELEWID) );",
+    };
+    QStringList text;
+    for (const char *line : lines)
+        text << QString::fromLatin1(line);
+    return text.join(u'\n');
+}
+
+void TDM::UpgradeContractorsTable()
+{
+    OpenQuery(QStringLiteral("SELECT *\nFROM Adresaci\nWHERE AdresatId=0"));
+    if (q.fieldNames().contains(QStringLiteral("TYP_ID_ZUS")))
+        return;
+    trUpg.commit();
+    trUpg.start();
+    Upg.setSql(ContractorsUpgradeStatement());
+    Upg.execute();
+    trUpg.commit();
+}
+
+void TDM::EnsureZusTable()
+{
+    OpenQuery(QStringLiteral("SELECT RDB$RELATION_NAME\nFROM RDB$RELATIONS\nWHERE RDB$RELATION_NAME = 'ZUS'"));
+    if (!q.isEmpty())
+        return;
+    trUpg.commit();
+    trUpg.start();
+    try {
+        Upg.setSql(ZusTableStatement());
+        Upg.execute();
+        Upg.setSql(QStringLiteral("CREATE DESC INDEX Zus_Natural ON ZUS(PrzelewId)"));
+        Upg.execute();
+    } catch (...) {
+        trUpg.commit();
+        throw;
+    }
+    trUpg.commit();
+}
+
+bool TDM::ConnectDatabase()
+{
+    try {
+        Baza.close();
+    } catch (const FbError &) {
+        // A connection that cannot even close cleanly is gone either way.
+    }
+    try {
+        Baza.setDatabaseName(ReadDatabasePath());
+        Baza.open();
+    } catch (const FbError &) {
+        return false;
+    }
+    UpgradeContractorsTable();
+    trAdresaci.ensureActive();
+    Adresaci.open();
+    EnsureZusTable();
+    ReopenOrdinaryList(0);
+    ReopenTaxList(0);
+    ReopenZusList(0);
+    ReopenContractors(0);
+    ReopenTaxOffices();
+    ReopenTitles();
+    ReopenOrdinaryTemplates(0);
+    return true;
+}
+
+void TDM::ReportDuplicateName(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action,
+                              const QString &message)
+{
+    if (!error.hasCode(FbError::DuplicateInUniqueIndex))
+        return;
+    MessageSeam::warning(message);
+    dataset.cancel();
+    action = Dataset::PostErrorAction::Abort;
+}
+
+void TDM::AdresaciPostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action)
+{
+    ReportDuplicateName(dataset, error, action, QStringLiteral("Nazwa kontrahenta nie może się powtarzać!"));
+}
+
+void TDM::UrzedyPostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action)
+{
+    ReportDuplicateName(dataset, error, action, QStringLiteral("Nazwa organu podatkowego nie może się powtarzać!"));
+}
+
+void TDM::TytulyPostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action)
+{
+    ReportDuplicateName(dataset, error, action, QStringLiteral("Nazwa tytułu zapłaty nie może się powtarzać!"));
+}
+
+void TDM::szZwyklePostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action)
+{
+    ReportDuplicateName(dataset, error, action, QStringLiteral("Nazwa szablonu przelewu nie może się powtarzać!"));
+}

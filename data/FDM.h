@@ -1,0 +1,103 @@
+#pragma once
+
+#include "Dataset.h"
+#include "FbConnection.h"
+#include "FbQuery.h"
+#include "FbTransaction.h"
+
+#include <QObject>
+
+// The one object through which the program reaches the database: the connection,
+// one dataset per list with a transaction of its own, the one-row queries, the
+// identifier procedures and the start-up upgrade.
+class TDM : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char *InitialDatabaseName = "ZANDEROL.DAT";
+
+    explicit TDM(QObject *parent = nullptr);
+    // Closing the connection commits every transaction still active.
+    ~TDM() override;
+
+    FbConnection Baza;
+
+    FbTransaction trZwykle{Baza}, trPodatkowe{Baza}, trZusowe{Baza};
+    FbTransaction trAdresaci{Baza}, trUrzedy{Baza}, trTytuly{Baza};
+    FbTransaction trSzZwykle{Baza}, trSzPodatkowe{Baza};
+    FbTransaction trZwykly{Baza}, trPodatkowy{Baza}, trZus{Baza};
+    FbTransaction PodatkoweTrans{Baza, FbTransaction::Kind::ReadCommittedNoWait};
+    FbTransaction UstawoweTrans{Baza, FbTransaction::Kind::ReadCommittedNoWait};
+    FbTransaction trq{Baza}, TrFunc{Baza}, trUpg{Baza};
+
+    Dataset Zwykle{trZwykle, QStringLiteral("Zwykle")};
+    Dataset Podatkowe{trPodatkowe, QStringLiteral("Podatkowe")};
+    Dataset Zusowe{trZusowe, QStringLiteral("Zusowe")};
+    Dataset Adresaci{trAdresaci, QStringLiteral("Adresaci")};
+    Dataset Urzedy{trUrzedy, QStringLiteral("Urzedy")};
+    Dataset Tytuly{trTytuly, QStringLiteral("Tytuly")};
+    Dataset szZwykle{trSzZwykle, QStringLiteral("szZwykle")};
+    Dataset szPodatkowe{trSzPodatkowe, QStringLiteral("szPodatkowe")};
+    Dataset Zwykly{trZwykly, QStringLiteral("Zwykly")};
+    Dataset Podatkowy{trPodatkowy, QStringLiteral("Podatkowy")};
+    Dataset Zus{trZus, QStringLiteral("Zus")};
+    Dataset OdsetkiPod{PodatkoweTrans, QStringLiteral("OdsetkiPod")};
+    Dataset OdsetkiUst{UstawoweTrans, QStringLiteral("OdsetkiUst")};
+    Dataset q{trq, QStringLiteral("q")};
+
+    FbQuery GetNewPrzelewId{TrFunc}, GetNewAdresatId{TrFunc}, GetNewTytulId{TrFunc};
+    FbQuery GetNewUrzadId{TrFunc}, GetNewWpisId{TrFunc};
+    FbQuery Upg{trUpg};
+
+    void ShowWarning(const QString &text);
+    bool AskConfirmation(const QString &text);
+
+    qint32 NewTransferId();
+    qint32 NewContractorId();
+    qint32 NewTitleId();
+    qint32 NewTaxOfficeId();
+    qint32 NewRateEntryId();
+
+    void ReopenOrdinaryList(qint32 id);
+    void ReopenTaxList(qint32 id);
+    void ReopenZusList(qint32 id);
+    void ReopenOrdinaryTemplates(qint32 id);
+    void ReopenTaxTemplates(qint32 contractorId, qint32 templateId);
+    void ReopenContractors(qint32 id);
+    void ReopenTaxOffices();
+    void ReopenTitles();
+
+    void OpenOrdinaryRecord(qint32 id);
+    void OpenTaxRecord(qint32 id);
+    void OpenZusRecord(qint32 id);
+
+    // The general-purpose query: commits trq (closing q), starts it, sets the text, opens.
+    void OpenQuery(const QString &sql);
+
+    void UpgradeContractorsTable();
+    void EnsureZusTable();
+
+    // Connects to the database named in the configuration file, upgrades it and opens
+    // the lists. False, with nothing else touched, when the connection cannot be made;
+    // an error after the connection (upgrade, opening a list) is thrown to the caller.
+    bool ConnectDatabase();
+
+    static void ReportDuplicateName(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action,
+                                    const QString &message);
+    void AdresaciPostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action);
+    void UrzedyPostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action);
+    void TytulyPostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action);
+    void szZwyklePostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action);
+
+    static QString ZusTableStatement();
+    static QString ContractorsUpgradeStatement();
+
+private:
+    qint32 newId(FbQuery &procedure);
+    void reopen(Dataset &list, const QString &keyField, qint32 id, bool suspendViews);
+    void openRecord(Dataset &record, qint32 id);
+};
+
+// The single instance, created first at start-up.
+extern TDM *DM;

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Reads one value of a classic ini file ("[Section]", "Key=Value"), as the Windows
+// profile functions do: section and key compared without regard to case, the value
+// taken verbatim (backslashes and commas are plain characters, so Windows paths
+// survive). Empty text when the file, the section or the key is missing.
+QString ReadIniValue(const QString &path, const QString &section, const QString &key);

@@ -1,0 +1,149 @@
+#include "FbConnection.h"
+#include "FbQuery.h"
+#include "FbTransaction.h"
+#include "FreshDatabase.h"
+#include "Money.h"
+#include "NamedParams.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FirebirdLayer : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        connection.setDatabaseName(db.path());
+        connection.open();
+    }
+
+    QVector<QVariant> firstRow(const QString &sql)
+    {
+        FbTransaction transaction(connection);
+        FbQuery query(transaction);
+        query.setSql(sql);
+        query.open();
+        QVector<QVariant> row;
+        query.fetch(row);
+        return row;
+    }
+
+    void insertOrdinary(qint32 id, const QVariant &name, const QVariant &amount)
+    {
+        FbTransaction transaction(connection);
+        FbQuery insert(transaction);
+        insert.setSql("insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KWOTA, DATA_WPR) values (:Id, :Name, :Amount, :Entered)");
+        insert.setParam("Id", id);
+        insert.setParam("NAME", name);
+        insert.setParam("amount", amount);
+        insert.setParam("Entered", QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+        insert.execute();
+        transaction.commit();
+    }
+
+    FreshDatabase db;
+    FbConnection connection;
+};
+
+}
+
+TEST(NamedParams, QuotesAndCommentsAreNotParameters)
+{
+    const PositionalSql sql = ToPositionalSql(
+        "select ':x', \":y\" from T -- :z\nwhere A = :First and B = :second /* :w */ or C = :First");
+    EXPECT_EQ(sql.names, (QStringList{"FIRST", "SECOND", "FIRST"}));
+    EXPECT_EQ(sql.sql, "select ':x', \":y\" from T -- :z\nwhere A = ? and B = ? /* :w */ or C = ?");
+}
+
+TEST_F(FirebirdLayer, MoneyCrossesExactlyAtTheLimitsOfNumeric18_2)
+{
+    Money big;
+    ASSERT_TRUE(Money::parse("92233720368547,75", big)); // largest NUMERIC(18,2) a Money holds
+    insertOrdinary(1, "a", QVariant::fromValue(big));
+    insertOrdinary(2, "b", QVariant::fromValue(Money::fromGrosze(1)));
+    insertOrdinary(3, "c", QVariant::fromValue(Money::fromRaw(-1234567)));
+
+    EXPECT_EQ(firstRow("select KWOTA from ZWYKLE where PRZELEWID = 1").value(0).value<Money>(), big);
+    EXPECT_EQ(firstRow("select KWOTA from ZWYKLE where PRZELEWID = 2").value(0).value<Money>(), Money::fromRaw(100));
+    // Two decimals are stored: -123.4567 rounds half away from zero to -123.46.
+    EXPECT_EQ(firstRow("select KWOTA from ZWYKLE where PRZELEWID = 3").value(0).value<Money>(), Money::fromRaw(-1234600));
+    EXPECT_EQ(firstRow("select cast(KWOTA as varchar(30)) from ZWYKLE where PRZELEWID = 2").value(0).toString(), "0.01");
+}
+
+TEST_F(FirebirdLayer, NullsDatesAndPolishTextsRoundTrip)
+{
+    insertOrdinary(7, QString("Zażółć gęślą jaźń – €"), QVariant::fromValue(Money::fromZloty(5)));
+    const QVector<QVariant> row = firstRow("select NAZWA1_ODB, NAZWA2_ODB, DATA_WPR, DATA_PRZEK, PRZELEW from ZWYKLE");
+    EXPECT_EQ(row.value(0).toString(), QString("Zażółć gęślą jaźń – €"));
+    EXPECT_FALSE(row.value(1).isValid());
+    EXPECT_EQ(row.value(2).toDateTime(), QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+    EXPECT_FALSE(row.value(3).isValid());
+    EXPECT_FALSE(row.value(4).isValid());
+    // The bytes in the database are Windows-1250, not UTF-8 or '?'.
+    EXPECT_EQ(firstRow("select octet_length(NAZWA1_ODB) from ZWYKLE").value(0).toInt(), 21);
+}
+
+TEST_F(FirebirdLayer, TextOutsideWindows1250IsRefusedNamingTheFieldAndNothingIsStored)
+{
+    for (const QString &name : {QString("Łódź \u4E2D"), QString("Tomáš \U0001F600"), QString("Ŧ")}) {
+        try {
+            insertOrdinary(9, name, QVariant::fromValue(Money::fromZloty(1)));
+            FAIL() << "stored " << name.toStdString();
+        } catch (const FbError &error) {
+            EXPECT_TRUE(error.message().contains("NAME")) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains("Windows-1250")) << error.message().toStdString();
+        }
+    }
+    EXPECT_EQ(firstRow("select count(*) from ZWYKLE").value(0).toInt(), 0);
+}
+
+TEST_F(FirebirdLayer, DatabaseErrorsCarryTheirOwnMessageAndCode)
+{
+    FbTransaction transaction(connection);
+    FbQuery query(transaction);
+    query.setSql("insert into TYTULY (TYTULID, NAZWA) values (:Id, :Name)");
+    query.setParam("Id", 1);
+    query.setParam("Name", "Czynsz");
+    query.execute();
+    query.setParam("Id", 2);
+    try {
+        query.execute();
+        FAIL() << "duplicate name stored";
+    } catch (const FbError &error) {
+        EXPECT_EQ(error.code(), FbError::DuplicateInUniqueIndex);
+        EXPECT_TRUE(error.message().contains("TYTULY_NAZWA")) << error.message().toStdString();
+    }
+    query.setSql("select * from NO_SUCH_TABLE");
+    EXPECT_THROW(query.open(), FbError);
+}
+
+TEST_F(FirebirdLayer, CommitClosesTheCursorsOfItsTransaction)
+{
+    for (int id = 1; id <= 3; ++id)
+        insertOrdinary(id, "x", QVariant::fromValue(Money::fromZloty(id)));
+    FbTransaction transaction(connection);
+    FbQuery query(transaction);
+    query.setSql("select PRZELEWID from ZWYKLE order by PRZELEWID");
+    query.open();
+    QVector<QVariant> row;
+    ASSERT_TRUE(query.fetch(row));
+    transaction.commit();
+    EXPECT_FALSE(query.isOpen());
+    EXPECT_FALSE(query.fetch(row));
+}
+
+TEST_F(FirebirdLayer, ClosingTheConnectionCommitsActiveTransactions)
+{
+    {
+        FbTransaction transaction(connection);
+        transaction.start();
+        FbQuery insert(transaction);
+        insert.setSql("insert into TYTULY (TYTULID, NAZWA) values (5, 'Abonament')");
+        insert.execute();
+        connection.close();
+    }
+    connection.open();
+    EXPECT_EQ(firstRow("select NAZWA from TYTULY where TYTULID = 5").value(0).toString(), "Abonament");
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A new database file of the test's own in a temporary directory, with a
+// Zanderol.ini naming it that ReadDatabasePath finds. Everything goes when the
+// object does.
+class FreshDatabase
+{
+public:
+    FreshDatabase();
+    ~FreshDatabase();
+
+    QString path() const { return path_; }
+    QString directory() const { return dir_.path(); }
+    // Rewrites Zanderol.ini with another database name (or removes it for an empty optional).
+    void writeIni(const QString &databaseName) const;
+    void removeIni() const;
+
+    // Runs statements on the database through a connection of their own, committed.
+    void execute(const QStringList &statements) const;
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
