@@ -32,9 +32,10 @@ QString SqlDateLiteral(const QDate &date)
         QStringLiteral("JAN"), QStringLiteral("FEB"), QStringLiteral("MAR"), QStringLiteral("APR"),
         QStringLiteral("MAY"), QStringLiteral("JUN"), QStringLiteral("JUL"), QStringLiteral("AUG"),
         QStringLiteral("SEP"), QStringLiteral("OCT"), QStringLiteral("NOV"), QStringLiteral("DEC")};
-    // An invalid date has no day or month to write; the empty text makes the caller's query
-    // fail visibly instead of comparing with some made-up day.
-    if (!date.isValid())
+    // A date that cannot be written in this form (invalid, or its year not of four digits)
+    // gives an empty text, which makes the caller's query fail visibly instead of comparing
+    // with some made-up day.
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
         return QString();
     return u'\'' + QString::number(date.day()).rightJustified(2, u'0') + u'-'
            + Months[std::size_t(date.month() - 1)] + u'-'

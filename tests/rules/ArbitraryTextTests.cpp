@@ -7,6 +7,7 @@
 #include "Cp1250.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 
 namespace {
@@ -83,5 +84,27 @@ TEST(ArbitraryText, EveryTextFunctionCopes)
         (void)IsTaxPeriodValid(text);
         dialog.LoadPeriod(text);
         EXPECT_LE(dialog.PeriodCode().size(), 7);
+    }
+}
+
+TEST(ArbitraryValue, AmountAndDateFunctionsCope)
+{
+    std::mt19937_64 engine(19991231);
+    std::uniform_int_distribution<std::int64_t> anyRaw(std::numeric_limits<std::int64_t>::min(),
+                                                        std::numeric_limits<std::int64_t>::max());
+    std::uniform_int_distribution<qint64> anyDay(QDate(-4000, 1, 1).toJulianDay(), QDate(12000, 12, 31).toJulianDay());
+    for (int round = 0; round < 5000; ++round) {
+        const Money amount = Money::fromRaw(anyRaw(engine));
+        SCOPED_TRACE(amount.toPlainString(4).toStdString());
+        EXPECT_GE(AmountForBoxes(amount).size(), 12);
+        EXPECT_TRUE(AmountInWords(amount).endsWith(QStringLiteral("/100")));
+        for (int mode = -1; mode <= 3; ++mode)
+            (void)RoundMoney(mode, amount);
+
+        const QDate date = QDate::fromJulianDay(anyDay(engine));
+        const QString literal = SqlDateLiteral(date);
+        EXPECT_TRUE(literal.isEmpty() || literal.size() == 13);
+        const QString period = PreviousMonthPeriod(date);
+        EXPECT_TRUE(IsTaxPeriodValid(period)) << period.toStdString();
     }
 }

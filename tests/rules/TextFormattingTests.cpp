@@ -40,9 +40,16 @@ TEST(SqlDateLiteral, DayMonthAbbreviationYear)
     EXPECT_EQ(SqlDateLiteral(QDate(1999, 12, 31)).size(), 13);
 }
 
-TEST(SqlDateLiteral, InvalidDateGivesEmptyText)
+TEST(SqlDateLiteral, YearsArePaddedToFourDigits)
+{
+    EXPECT_EQ(SqlDateLiteral(QDate(12, 7, 4)), QStringLiteral("'04-JUL-0012'"));
+}
+
+TEST(SqlDateLiteral, DateThatCannotBeWrittenGivesEmptyText)
 {
     EXPECT_EQ(SqlDateLiteral(QDate()), QString());
+    EXPECT_EQ(SqlDateLiteral(QDate(-5, 1, 1)), QString());
+    EXPECT_EQ(SqlDateLiteral(QDate(10000, 1, 1)), QString());
 }
 
 TEST(FormNames, NamesAndCaptions)
