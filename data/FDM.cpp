@@ -108,7 +108,8 @@ void TDM::reopen(Dataset &list, const QString &keyField, qint32 id, bool suspend
         list.transaction().commit();
         list.transaction().start();
         list.open();
-        if (!keyField.isEmpty())
+        // Identifiers are positive: 0 asks for the first row, and must not read the whole list.
+        if (!keyField.isEmpty() && id > 0)
             list.locate(keyField, id);
     } catch (...) {
         if (suspendViews)
@@ -135,7 +136,8 @@ void TDM::ReopenTaxTemplates(qint32 contractorId, qint32 templateId)
         trSzPodatkowe.start();
         szPodatkowe.setParam(QStringLiteral("KontrahId"), contractorId);
         szPodatkowe.open();
-        szPodatkowe.locate(QStringLiteral("PRZELEWID"), templateId);
+        if (templateId > 0)
+            szPodatkowe.locate(QStringLiteral("PRZELEWID"), templateId);
     } catch (...) {
         szPodatkowe.enableControls();
         throw;

@@ -57,6 +57,14 @@ TEST(OkresFrm, ControlsAndTexts)
                                     QStringLiteral("&Typ okresu>EdTyp")}));
 }
 
+TEST(OkresFrm, HasAFixedSize)
+{
+    TOkresFrm dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_FALSE(dialog.minimumSize().isEmpty());
+}
+
 TEST(OkresFrm, LoadedCodeComesBackPaddedToSeven)
 {
     TOkresFrm dialog;

@@ -63,12 +63,14 @@ void FreshDatabase::execute(const QStringList &statements) const
     connection.setDatabaseName(path_);
     connection.open();
     FbTransaction transaction(connection);
-    for (const QString &statement : statements) {
-        transaction.start();
+    transaction.start();
+    {
         FbQuery query(transaction);
-        query.setSql(statement);
-        query.execute();
-        transaction.commit();
+        for (const QString &statement : statements) {
+            query.setSql(statement);
+            query.execute();
+        }
     }
+    transaction.commit();
     connection.close();
 }

@@ -18,7 +18,7 @@ public:
     void writeIni(const QString &databaseName) const;
     void removeIni() const;
 
-    // Runs statements on the database through a connection of their own, committed.
+    // Runs statements on the database through a connection of their own, in one committed transaction.
     void execute(const QStringList &statements) const;
 
 private:

@@ -1,0 +1,155 @@
+#include "DatasetModel.h"
+
+#include "DisplayFormat.h"
+#include "Money.h"
+
+namespace {
+// Rows read per scroll step of a view.
+constexpr int FetchStep = 200;
+// The classic grid's marker of the current row.
+const QString RowIndicator = QStringLiteral("\u25B6");
+}
+
+DatasetModel::DatasetModel(Dataset &dataset, QVector<DatasetColumn> columns, QObject *parent)
+    : QAbstractTableModel(parent), dataset_(dataset), columns_(std::move(columns))
+{
+    rows_ = dataset_.isOpen() ? dataset_.fetchedCount() : 0;
+    indicatorRow_ = dataset_.currentRow();
+    connect(&dataset_, &Dataset::reset, this, &DatasetModel::datasetReset);
+    connect(&dataset_, &Dataset::rowsFetched, this, &DatasetModel::rowsFetched);
+    connect(&dataset_, &Dataset::rowInserted, this, &DatasetModel::rowInserted);
+    connect(&dataset_, &Dataset::rowRemoved, this, &DatasetModel::rowRemoved);
+    connect(&dataset_, &Dataset::rowChanged, this, &DatasetModel::rowChanged);
+    connect(&dataset_, &Dataset::currentRowChanged, this, &DatasetModel::datasetCurrentChanged);
+}
+
+void DatasetModel::bindSelection(QItemSelectionModel *selection)
+{
+    selection_ = selection;
+    connect(selection, &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { selectionCurrentChanged(current); });
+    selectCurrent();
+}
+
+int DatasetModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int DatasetModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QVariant DatasetModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.column() >= columns_.size())
+        return {};
+    const DatasetColumn &column = columns_.at(index.column());
+    const QVariant value = dataset_.valueAt(index.row(), column.field);
+    if (role == Qt::DisplayRole)
+        return FormatDisplay(value, column.format);
+    if (role == Qt::TextAlignmentRole) {
+        const bool numeric = value.metaType() == QMetaType::fromType<Money>() || value.metaType().id() == QMetaType::Int;
+        return QVariant::fromValue(Qt::Alignment(numeric ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter));
+    }
+    return {};
+}
+
+QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section < columns_.size() ? columns_.at(section).title : QString();
+    return section == indicatorRow_ ? RowIndicator : QString();
+}
+
+Qt::ItemFlags DatasetModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+bool DatasetModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && dataset_.isOpen() && !dataset_.allFetched();
+}
+
+void DatasetModel::fetchMore(const QModelIndex &parent)
+{
+    if (!parent.isValid())
+        dataset_.fetchMore(FetchStep);
+}
+
+void DatasetModel::datasetReset()
+{
+    beginResetModel();
+    rows_ = dataset_.isOpen() ? dataset_.fetchedCount() : 0;
+    indicatorRow_ = dataset_.currentRow();
+    endResetModel();
+    selectCurrent();
+}
+
+void DatasetModel::rowsFetched(int first, int last)
+{
+    if (first != rows_) {
+        datasetReset();
+        return;
+    }
+    beginInsertRows({}, first, last);
+    rows_ = last + 1;
+    endInsertRows();
+}
+
+void DatasetModel::rowInserted(int row)
+{
+    beginInsertRows({}, row, row);
+    ++rows_;
+    endInsertRows();
+}
+
+void DatasetModel::rowRemoved(int row)
+{
+    beginRemoveRows({}, row, row);
+    --rows_;
+    endRemoveRows();
+}
+
+void DatasetModel::rowChanged(int row)
+{
+    if (row >= 0 && row < rows_)
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void DatasetModel::datasetCurrentChanged(int row)
+{
+    const int previous = indicatorRow_;
+    indicatorRow_ = row;
+    if (previous >= 0 && previous < rows_)
+        emit headerDataChanged(Qt::Vertical, previous, previous);
+    if (row >= 0 && row < rows_)
+        emit headerDataChanged(Qt::Vertical, row, row);
+    selectCurrent();
+}
+
+void DatasetModel::selectCurrent()
+{
+    if (!selection_ || syncing_)
+        return;
+    syncing_ = true;
+    const int row = dataset_.currentRow();
+    if (row >= 0 && row < rows_)
+        selection_->setCurrentIndex(index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    else
+        selection_->clear();
+    syncing_ = false;
+}
+
+void DatasetModel::selectionCurrentChanged(const QModelIndex &current)
+{
+    if (syncing_ || !current.isValid())
+        return;
+    syncing_ = true;
+    dataset_.setCurrentRow(current.row());
+    syncing_ = false;
+}

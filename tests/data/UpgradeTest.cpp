@@ -1,0 +1,94 @@
+#include "DatabaseCreator.h"
+#include "FDM.h"
+#include "FreshDatabase.h"
+#include "SqlScript.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every user column and index of the two tables the upgrade touches, with its type,
+// length, scale, nullability, character set, collation, position and order.
+QStringList catalogue(TDM &dm)
+{
+    QStringList lines;
+    dm.OpenQuery(
+        "select trim(rf.RDB$RELATION_NAME) || '.' || trim(rf.RDB$FIELD_NAME) || ' #' || rf.RDB$FIELD_POSITION"
+        " || ' t' || f.RDB$FIELD_TYPE || ' l' || coalesce(f.RDB$CHARACTER_LENGTH, f.RDB$FIELD_LENGTH)"
+        " || ' s' || f.RDB$FIELD_SCALE || ' n' || coalesce(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0)"
+        " || ' cs' || coalesce(f.RDB$CHARACTER_SET_ID, -1)"
+        " || ' co' || coalesce(rf.RDB$COLLATION_ID, f.RDB$COLLATION_ID, -1)"
+        " || ' d' || coalesce(case when f.RDB$FIELD_NAME starting with 'RDB$' then '' else trim(f.RDB$FIELD_NAME) end, '')"
+        " from RDB$RELATION_FIELDS rf join RDB$FIELDS f on f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE"
+        " where rf.RDB$RELATION_NAME in ('ZUS', 'ADRESACI') order by 1");
+    for (int row = 0; row < 1000 && (row < dm.q.fetchedCount() || dm.q.fetchMore(100) > 0); ++row)
+        lines << dm.q.valueAt(row, 0).toString();
+    dm.OpenQuery(
+        "select trim(i.RDB$INDEX_NAME) || ' ' || trim(i.RDB$RELATION_NAME) || ' u' || coalesce(i.RDB$UNIQUE_FLAG, 0)"
+        " || ' d' || coalesce(i.RDB$INDEX_TYPE, 0) || ' ' || list(trim(s.RDB$FIELD_NAME))"
+        " from RDB$INDICES i join RDB$INDEX_SEGMENTS s on s.RDB$INDEX_NAME = i.RDB$INDEX_NAME"
+        " where i.RDB$RELATION_NAME in ('ZUS', 'ADRESACI')"
+        " group by i.RDB$INDEX_NAME, i.RDB$RELATION_NAME, i.RDB$UNIQUE_FLAG, i.RDB$INDEX_TYPE order by 1");
+    dm.q.fetchAll();
+    for (int row = 0; row < dm.q.fetchedCount(); ++row)
+        lines << dm.q.valueAt(row, 0).toString();
+    return lines;
+}
+
+QStringList zusEraColumns()
+{
+    QStringList drops{"ALTER TABLE ADRESACI DROP TYP_ID_ZUS"};
+    for (const char *form : {"ZW", "POD", "ZUS"})
+        for (const char *line : {"A", "B", "C", "D"})
+            drops.last() += QString(", DROP PODPIS_%1_%2").arg(line, form);
+    return drops;
+}
+
+}
+
+TEST(Upgrade, AnOldDatabaseGetsExactlyTheCurrentDefinitionsOnceAndOnlyOnce)
+{
+    FreshDatabase current;
+    QStringList expected;
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase());
+        expected = catalogue(dm);
+    }
+    ASSERT_GT(expected.size(), 60);
+
+    FreshDatabase old;
+    old.execute(QStringList{"DROP TABLE ZUS"} + zusEraColumns());
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase());
+        EXPECT_EQ(catalogue(dm), expected);
+        EXPECT_TRUE(dm.Zusowe.isOpen());
+    }
+    {
+        // A second start finds nothing to do; the table and its rows stay as they are.
+        old.execute({"insert into ZUS (PRZELEWID, KWOTA_51, KWOTA_52, KWOTA_53, DATA_WPR) values (1, 1, 2, 3, current_timestamp)"});
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase());
+        EXPECT_EQ(catalogue(dm), expected);
+        EXPECT_EQ(dm.Zusowe.fetchedCount(), 1);
+    }
+}
+
+TEST(Upgrade, TheCreationScriptHoldsTheZusTableAsTheUpgradeWritesIt)
+{
+    const QStringList statements = SplitSqlScript(SchemaScript());
+    QString zus = TDM::ZusTableStatement();
+    zus.chop(1); // the script's terminator
+    EXPECT_TRUE(statements.contains(zus));
+    EXPECT_TRUE(statements.contains("CREATE DESC INDEX Zus_Natural ON ZUS(PrzelewId)"));
+}
+
+TEST(Upgrade, ScriptSplittingFollowsTheTerminator)
+{
+    const QStringList statements = SplitSqlScript(
+        "-- comment\nCREATE TABLE A (X INTEGER);\n\nSET TERM ^ ;\nCREATE PROCEDURE P AS\nBEGIN\n  EXIT;\nEND^\n"
+        "SET TERM ; ^\nCREATE TABLE B (Y INTEGER);\n");
+    EXPECT_EQ(statements, (QStringList{"CREATE TABLE A (X INTEGER)", "CREATE PROCEDURE P AS\nBEGIN\n  EXIT;\nEND",
+                                       "CREATE TABLE B (Y INTEGER)"}));
+}
