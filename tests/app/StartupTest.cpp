@@ -1,0 +1,90 @@
+#include "ConnectionFailure.h"
+#include "DatabasePath.h"
+#include "FDM.h"
+#include "FreshDatabase.h"
+#include "MessageRecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Causes = QStringLiteral(
+    "\r\rNajczęstsze przyczyny to:\r"
+    "1. Nie został uruchomiony serwer baz danych Firebird\r"
+    "   (Należy w Panelu Sterowania Windows uruchomić Firebird Server Manager \r"
+    "    i uruchomić serwer przez kliknięcie przycisku Start),\r"
+    "2. Brak pliku bazy: ");
+
+QString failure()
+{
+    MessageRecorder messages;
+    TDM dm;
+    EXPECT_FALSE(ConnectAtStartup(dm));
+    EXPECT_FALSE(dm.Baza.isOpen());
+    EXPECT_FALSE(dm.Zwykle.isOpen());
+    return messages.warnings.value(0) + (messages.warnings.size() == 1 ? "" : " <more than one warning>");
+}
+
+}
+
+TEST(Startup, WithoutTheConfigurationFileTheNameIsEmpty)
+{
+    FreshDatabase db;
+    db.removeIni();
+    const QString message = failure();
+    EXPECT_EQ(message, "Nie udało się połączyć z bazą: " + Causes);
+    EXPECT_FALSE(message.contains(u'\n'));
+    EXPECT_TRUE(message.endsWith("2. Brak pliku bazy: "));
+}
+
+TEST(Startup, AMissingFileIsNamedTwice)
+{
+    FreshDatabase db;
+    const QString missing = db.directory() + "/nie ma takiej bazy.fdb";
+    db.writeIni(missing);
+    EXPECT_EQ(failure(), "Nie udało się połączyć z bazą: " + missing + Causes + missing);
+}
+
+TEST(Startup, AServerQualifiedNameIsPassedAndShownUnchanged)
+{
+    FreshDatabase db;
+    // Nothing listens on this port: the server is "down".
+    const QString name = "127.0.0.1/3999:/srv/zanderol.fdb";
+    db.writeIni(name);
+    EXPECT_EQ(failure(), "Nie udało się połączyć z bazą: " + name + Causes + name);
+}
+
+TEST(Startup, ASuccessfulStartOpensEveryListOnItsFirstRow)
+{
+    FreshDatabase db;
+    db.execute({"insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (3, 1, current_timestamp)",
+                "insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (8, 1, current_timestamp)",
+                "insert into TYTULY (TYTULID, NAZWA) values (1, 'B')", "insert into TYTULY (TYTULID, NAZWA) values (2, 'A')"});
+    MessageRecorder messages;
+    TDM dm;
+    ASSERT_TRUE(ConnectAtStartup(dm));
+    EXPECT_TRUE(messages.warnings.isEmpty());
+    EXPECT_EQ(dm.Zwykle.value("PRZELEWID").toInt(), 8);
+    EXPECT_EQ(dm.Tytuly.value("NAZWA").toString(), "A");
+    for (Dataset *list : {&dm.Zwykle, &dm.Podatkowe, &dm.Zusowe, &dm.Adresaci, &dm.Urzedy, &dm.Tytuly, &dm.szZwykle})
+        EXPECT_TRUE(list->isOpen()) << list->name().toStdString();
+}
+
+TEST(Startup, AnErrorAfterTheConnectionShowsTheDatabaseMessageAndEndsTheRun)
+{
+    FreshDatabase db;
+    // A table ZUS without the identifier column makes opening the ZUS list fail.
+    db.execute({"DROP TABLE ZUS", "CREATE TABLE ZUS (X INTEGER)"});
+    MessageRecorder messages;
+    TDM dm;
+    EXPECT_FALSE(ConnectAtStartup(dm));
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings.first().contains("PRZELEWID")) << messages.warnings.first().toStdString();
+}
+
+TEST(Startup, TheConfiguredNameMayUseWindowsPathsVerbatim)
+{
+    FreshDatabase db;
+    db.writeIni("C:\\Zanderol\\ZANDEROL.FDB");
+    EXPECT_EQ(ReadDatabasePath(), "C:\\Zanderol\\ZANDEROL.FDB");
+}
