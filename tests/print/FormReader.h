@@ -48,7 +48,7 @@ public:
     }
 
 private:
-    const RecordedJob &job_;
+    RecordedJob job_;
     QPoint origin_;
     TPrn prn_;
 };

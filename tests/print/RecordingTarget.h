@@ -7,6 +7,13 @@
 #include <QPageLayout>
 #include <QRect>
 #include <QStringList>
+#include <ostream>
+
+// Readable failures: texts are shown as text, not as bytes.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A text as the layout wrote it: device position of its top-left corner and font size.
 struct DrawnText
@@ -109,4 +116,23 @@ private:
     int points_ = 0;
     QString pendingTitle_;
     QPageLayout::Orientation pendingOrientation_ = QPageLayout::Portrait;
+};
+
+// Lends a recorder to code that takes ownership of its target, so that the test
+// can read the jobs after that code has released it.
+class BorrowedTarget : public PrintTarget
+{
+public:
+    explicit BorrowedTarget(RecordingTarget &target) : target_(target) {}
+    QString printerName() const override { return target_.printerName(); }
+    PageGeometry prepareJob(const QString &title, QPageLayout::Orientation orientation) override
+    {
+        return target_.prepareJob(title, orientation);
+    }
+    PageCanvas &beginJob() override { return target_.beginJob(); }
+    bool endJob() override { return target_.endJob(); }
+    bool finishRun() override { return target_.finishRun(); }
+
+private:
+    RecordingTarget &target_;
 };

@@ -10,7 +10,7 @@ namespace {
 
 // MmToX(60), MmToY(85); the copies 106.5 mm apart.
 const QPoint F101Origin(1417, 2008);
-const QPoint F101Second(0, 2515);
+const QPoint F101Second(0, 2516);
 
 class ZusLayoutTest : public ::testing::Test
 {
@@ -92,7 +92,7 @@ TEST_F(ZusLayoutTest, ComponentsDifferOnlyInTheirOwnItems)
     const RecordedJob fund = print(r);
 
     const FormReader page(fund, F101Origin);
-    EXPECT_EQ(page.boxes(9.5f, 38.5f), QStringLiteral("ZER*50/100"));
+    EXPECT_EQ(page.boxes(9.5f, 38.5f), QStringLiteral("PIĘ*ZER*0/100"));
     EXPECT_EQ(page.boxes(84.5f, 30.0f), QStringLiteral("50,00-------"));
     EXPECT_EQ(page.boxes(9.5f, 72.5f), QStringLiteral("a"));
     EXPECT_EQ(page.boxes(69.5f, 72.5f), QStringLiteral("dec-53"));
@@ -166,9 +166,11 @@ TEST_F(ZusLayoutTest, SignatureBlockIsThreeLinesInEightPoints)
     EXPECT_EQ(first.first().points, 8);
     EXPECT_EQ(page.plain(9.5f, 82.5f, F101Second), QStringLiteral("JAN KOWALSKI"));
     // Nothing else is written below it: the empty lines and the fourth line take no ink.
-    for (const DrawnText &t : job.texts)
-        if (t.points == 8)
+    for (const DrawnText &t : job.texts) {
+        if (t.points == 8) {
             EXPECT_EQ(t.text, QStringLiteral("JAN KOWALSKI"));
+        }
+    }
 
     const RecordedJob full = print(Samples::zus(), true);
     const int lineHeight = 8 * 600 * 23 / (72 * 20);

@@ -1,0 +1,96 @@
+#include "LayoutRenderer.h"
+
+#include "TextChars.h"
+#include "UpperCase.h"
+
+namespace {
+
+constexpr int FormFontPoints = 10;
+
+QString prepared(const LayoutItem &item, QString text, bool upperCase)
+{
+    if (item.trimmed)
+        text = TextChars::trimControls(text);
+    if (upperCase && item.upperCase)
+        text = UpperCp1250(text);
+    if (item.firstCharOnly)
+        text.truncate(1);
+    return text;
+}
+
+void writeAt(TPrn &prn, const LayoutItem &item, const QPoint &at, const QStringList &lines)
+{
+    switch (item.writing) {
+    case Writing::Boxes: {
+        const QString &text = lines.first();
+        if (text.size() <= item.boxes)
+            prn.TextInBoxes(at.x(), at.y(), text, item.pitch);
+        else
+            prn.TextAt(at.x(), at.y(), text);
+        break;
+    }
+    case Writing::Plain:
+        prn.TextAt(at.x(), at.y(), lines.first());
+        break;
+    case Writing::Lines:
+        prn.TextLinesAt(at.x(), at.y(), lines);
+        break;
+    }
+}
+
+QList<QPoint> copiesOf(const LayoutItem &item, const CopyPlacement &copies)
+{
+    if (item.copies == CopyScope::LastOnly)
+        return {copies.shifts.last()};
+    return copies.shifts;
+}
+
+void outline(TPrn &prn, const LayoutItem &item, const QPoint &at)
+{
+    const int height = prn.LineHeight();
+    if (item.writing == Writing::Boxes) {
+        const double pitch = PitchMm(item.pitch);
+        for (int i = 0; i < item.boxes; ++i) {
+            const int left = at.x() + prn.MmToX(float(i * pitch));
+            const int right = at.x() + prn.MmToX(float((i + 1) * pitch));
+            prn.FrameRect(QRect(left, at.y(), right - left, height));
+        }
+        return;
+    }
+    prn.FrameRect(QRect(at.x(), at.y(), prn.MmToX(item.widthMm), height * item.lines));
+}
+
+}
+
+PageReport RenderLayout(PrintTarget &target, const FormLayout &layout, const FieldReader &read, bool upperCase)
+{
+    return RunPageFrame(target, layout.frame, [&](TPrn &prn, const CopyPlacement &copies) {
+        for (const LayoutItem &item : layout.items) {
+            QStringList lines = read(item.field);
+            if (lines.isEmpty())
+                lines.append(QString());
+            for (QString &line : lines)
+                line = prepared(item, line, upperCase);
+            if (item.fontPoints != FormFontPoints)
+                prn.SetFontSize(item.fontPoints);
+            const QPoint at = copies.origin + QPoint(prn.MmToX(item.xMm), prn.MmToY(item.yMm));
+            for (const QPoint &shift : copiesOf(item, copies))
+                writeAt(prn, item, at + shift, lines);
+            if (item.fontPoints != FormFontPoints)
+                prn.SetFontSize(FormFontPoints);
+        }
+    });
+}
+
+PageReport RenderOutline(PrintTarget &target, const FormLayout &layout, Margins margins)
+{
+    return RunPageFrame(
+        target, layout.frame,
+        [&](TPrn &prn, const CopyPlacement &copies) {
+            for (const LayoutItem &item : layout.items) {
+                prn.SetFontSize(item.fontPoints);
+                outline(prn, item, copies.origin + QPoint(prn.MmToX(item.xMm), prn.MmToY(item.yMm)));
+            }
+        },
+        margins);
+}
