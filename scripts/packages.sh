@@ -1,0 +1,26 @@
+# shellcheck shell=bash
+# Installs the Debian packages that are not installed yet. Sourced, not run.
+
+zanderol_package_installed() {
+    [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+zanderol_need_packages() {
+    local missing=() package
+    for package in "$@"; do
+        zanderol_package_installed "$package" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    zanderol_say "installing ${missing[*]}"
+    # The server package asks for the SYSDBA password; answer it up front so the
+    # installation runs without a terminal. test.sh enforces the password anyway.
+    if [[ " ${missing[*]} " == *" firebird3.0-server "* ]]; then
+        printf '%s\n' 'firebird3.0-server shared/firebird/sysdba_password/first_install password quartzpen' \
+            | zanderol_as_root debconf-set-selections
+    fi
+    zanderol_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    zanderol_as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold \
+        "${missing[@]}" </dev/null
+}
