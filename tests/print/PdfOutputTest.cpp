@@ -1,0 +1,173 @@
+#include "MessageRecorder.h"
+#include "ModalSeam.h"
+#include "PrintRun.h"
+#include "PrinterList.h"
+#include "PrinterTarget.h"
+#include "Samples.h"
+#include "SettingsSandbox.h"
+#include "TDrukFrm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+int pageCount(const QString &pdf)
+{
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    // Page objects, not the page tree ("/Type /Pages").
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+    return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// The text of the file as poppler reads it, with runs of white space made single.
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+class PdfOutputTest : public ::testing::Test
+{
+protected:
+    PdfOutputTest()
+    {
+        dialog.SetPrinterName(PdfPrinterName());
+        dialog.setPdfFileChooser([this](QWidget *) {
+            ++filesAsked;
+            return fileName;
+        });
+        ModalSeam::install([this](QDialog &d) {
+            if (setOptions)
+                setOptions(d);
+            return int(QDialog::Accepted);
+        });
+    }
+    ~PdfOutputTest() override { ModalSeam::install(nullptr); }
+
+    static bool haveTextTool() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+    SettingsSandbox sandbox;
+    MessageRecorder messages;
+    QTemporaryDir dir;
+    QString fileName = dir.filePath(QStringLiteral("wydruk.pdf"));
+    TDrukFrm dialog;
+    int filesAsked = 0;
+    std::function<void(QDialog &)> setOptions;
+};
+
+}
+
+TEST_F(PdfOutputTest, OneRunMakesOneFileWithOnePagePerJob)
+{
+    dialog.findChild<QSpinBox *>(QStringLiteral("EdKopie"))->setValue(3);
+    EXPECT_TRUE(RunPrint(Samples::ordinary(), dialog));
+    EXPECT_EQ(filesAsked, 1);
+    EXPECT_EQ(pageCount(fileName), 3);
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join(u'\n').toStdString();
+}
+
+TEST_F(PdfOutputTest, ZusComponentsFollowEachOtherInOneFile)
+{
+    dialog.findChild<QSpinBox *>(QStringLiteral("EdKopie"))->setValue(2);
+    EXPECT_TRUE(RunPrint(Samples::zus(), dialog));
+    EXPECT_EQ(pageCount(fileName), 4);
+}
+
+TEST_F(PdfOutputTest, GivingNoFileCancelsTheRun)
+{
+    fileName.clear();
+    EXPECT_FALSE(RunPrint(Samples::ordinary(), dialog));
+    EXPECT_EQ(filesAsked, 1);
+    EXPECT_TRUE(dir.isValid());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(messages.warnings.isEmpty());
+}
+
+TEST_F(PdfOutputTest, AFileThatCannotBeWrittenIsReported)
+{
+    fileName = dir.filePath(QStringLiteral("brak/katalogu/wydruk.pdf"));
+    EXPECT_FALSE(RunPrint(Samples::tax(), dialog));
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings.first().contains(QStringLiteral("wydruk.pdf")));
+}
+
+TEST_F(PdfOutputTest, EveryFormCarriesItsTexts)
+{
+    if (!haveTextTool())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    struct Case
+    {
+        const char *name;
+        std::function<bool()> print;
+        int formIndex;
+        QStringList expected;
+    };
+    const TZwykly ordinary = Samples::ordinary();
+    const TPodatkowy tax = Samples::tax();
+    const TZUS zus = Samples::zus();
+    const QList<Case> cases{
+        {"F-110", [&] { return RunPrint(ordinary, dialog); }, 0,
+         {QStringLiteral("UL. DŁUGA 5, 00-950 WARSZAWA"), QStringLiteral("05-03-2004")}},
+        {"K-117", [&] { return RunPrint(ordinary, dialog); }, 1,
+         {QStringLiteral("UL. DŁUGA 5, 00-950 WARSZAWA"), QStringLiteral("05-03-2004")}},
+        {"F-130", [&] { return RunPrint(tax, dialog); }, 0,
+         {QStringLiteral("URZĄD SKARBOWY KRAKÓW-ŚRÓDMIEŚCIE"), QStringLiteral("25-04-2004")}},
+        {"K-471", [&] { return RunPrint(tax, dialog); }, 1,
+         {QStringLiteral("URZĄD SKARBOWY KRAKÓW-ŚRÓDMIEŚCIE"), QStringLiteral("25-04-2004")}},
+        {"F-101", [&] { return RunPrint(zus, dialog); }, 0,
+         {QStringLiteral("JAN KOWALSKI"), QStringLiteral("UL. POLNA 1"), QStringLiteral("ŁÓDŹ")}},
+    };
+    dialog.findChild<QCheckBox *>(QStringLiteral("EdData"))->setChecked(true);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        fileName = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".pdf"));
+        const int index = c.formIndex;
+        setOptions = [index](QDialog &d) { d.findChild<QComboBox *>(QStringLiteral("EdWzor"))->setCurrentIndex(index); };
+        ASSERT_TRUE(c.print());
+        const QString text = pdfText(fileName);
+        for (const QString &expected : c.expected)
+            EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " in " << text.toStdString();
+    }
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join(u'\n').toStdString();
+}
+
+TEST_F(PdfOutputTest, PreviewShowsTheFirstPageOnly)
+{
+    const QString previewFile = dir.filePath(QStringLiteral("podglad.pdf"));
+    int previews = 0;
+    dialog.setPreviewShower([&](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
+        ++previews;
+        EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+        printer.setOutputFileName(previewFile);
+        paint(&printer);
+    });
+    dialog.findChild<QSpinBox *>(QStringLiteral("EdKopie"))->setValue(2);
+    ModalSeam::install([this](QDialog &d) {
+        if (d.objectName() == QStringLiteral("DrukFrm"))
+            dialog.PreviewBtnClick();
+        return int(QDialog::Rejected);
+    });
+    EXPECT_FALSE(RunPrint(Samples::zus(), dialog));
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(pageCount(previewFile), 1);
+    EXPECT_EQ(filesAsked, 0) << "a preview writes no file of its own";
+    EXPECT_FALSE(QFile::exists(fileName));
+
+    // Outside a print run there is nothing to preview.
+    dialog.PreviewBtnClick();
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(messages.warnings.size(), 1);
+}
