@@ -1,0 +1,15 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+
+// The application's general error report. Qt lets no exception cross its event loop,
+// so every event handler that may reach the database runs its work through
+// RunGuarded: a database error that the window did not handle itself is shown with
+// the database's own message and the window goes on as the failure left it; an
+// aborted operation (the user has already been told why) ends silently.
+// True when the work ran to its end.
+bool RunGuarded(const std::function<void()> &work);
+
+// Shows what went wrong, as RunGuarded does for an error it caught.
+void ReportError(const std::exception &error);

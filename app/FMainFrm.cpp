@@ -1,0 +1,370 @@
+#include "FMainFrm.h"
+
+#include "DatasetGrid.h"
+#include "ErrorReport.h"
+#include "FAboutBox.h"
+#include "FDM.h"
+#include "FOfertaFrm.h"
+#include "FSzukajFrm.h"
+#include "ModalSeam.h"
+#include "Pictures.h"
+#include "PrintRun.h"
+#include "TDrukFrm.h"
+#include "Typy.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ButtonWidth = 66;
+constexpr int ButtonHeight = 45;
+
+const QString AmountFormat = QStringLiteral("# ##0.00");
+
+const QString PositionSection = QStringLiteral("Form");
+constexpr int DefaultTop = 0;
+constexpr int DefaultLeft = 0;
+constexpr int DefaultWidth = 760;
+constexpr int DefaultHeight = 400;
+
+QToolButton *toolButton(QWidget *parent, const char *name, const QString &caption, ToolbarPicture picture)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setIcon(DrawToolbarPicture(picture));
+    button->setIconSize(QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setFixedSize(ButtonWidth, ButtonHeight);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QAction *menuAction(QWidget *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QWidget *page(DatasetGrid *grid, const char *name)
+{
+    auto *tab = new QWidget;
+    tab->setObjectName(QString::fromLatin1(name));
+    auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid);
+    return tab;
+}
+
+}
+
+template<typename Sender, typename Signal>
+void TMainFrm::handle(Sender *sender, Signal signal, void (TMainFrm::*handler)())
+{
+    connect(sender, signal, this, [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+}
+
+TMainFrm::TMainFrm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(QStringLiteral("Zanderol"));
+    setWindowIcon(ApplicationIcon());
+    createToolbar();
+    createPages();
+    createMenu();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    RestoreWindowPosition();
+    UpdateButtons();
+}
+
+TMainFrm::~TMainFrm()
+{
+    SaveWindowPosition();
+}
+
+void TMainFrm::createToolbar()
+{
+    QToolBar *toolbar = addToolBar(QStringLiteral("Przyciski"));
+    toolbar->setObjectName(QStringLiteral("ToolBar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->toggleViewAction()->setVisible(false);
+
+    InsertBtn = toolButton(toolbar, "InsertBtn", QStringLiteral("&Dodaj"), ToolbarPicture::Insert);
+    EditBtn = toolButton(toolbar, "EditBtn", QStringLiteral("&Popraw"), ToolbarPicture::Edit);
+    DeleteBtn = toolButton(toolbar, "DeleteBtn", QStringLiteral("&Usuń"), ToolbarPicture::Delete);
+    FindBtn = toolButton(toolbar, "FindBtn", QStringLiteral("&Szukaj"), ToolbarPicture::Find);
+    PrintBtn = toolButton(toolbar, "PrintBtn", QStringLiteral("D&rukuj"), ToolbarPicture::Print);
+    CloseBtn = toolButton(toolbar, "CloseBtn", QStringLiteral("&Zamknij"), ToolbarPicture::Close);
+    for (QToolButton *button : {InsertBtn, EditBtn, DeleteBtn, FindBtn, PrintBtn})
+        toolbar->addWidget(button);
+    // Whatever the window's width, "Zamknij" keeps to the right edge.
+    auto *spacer = new QWidget(toolbar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    toolbar->addWidget(CloseBtn);
+
+    handle(InsertBtn, &QToolButton::clicked, &TMainFrm::InsertBtnClick);
+    handle(EditBtn, &QToolButton::clicked, &TMainFrm::EditBtnClick);
+    handle(DeleteBtn, &QToolButton::clicked, &TMainFrm::DeleteBtnClick);
+    handle(FindBtn, &QToolButton::clicked, &TMainFrm::FindBtnClick);
+    handle(PrintBtn, &QToolButton::clicked, &TMainFrm::PrintBtnClick);
+    handle(CloseBtn, &QToolButton::clicked, &TMainFrm::CloseBtnClick);
+}
+
+void TMainFrm::createPages()
+{
+    ZwykleGrid = new DatasetGrid(DM->Zwykle, {
+        {QStringLiteral("NAZWA1_NAD"), QStringLiteral("Zleceniodaca"), 168, {}},
+        {QStringLiteral("NAZWA2_NAD"), QStringLiteral("Zleceniodawca cd."), 134, {}},
+        {QStringLiteral("NAZWA1_ODB"), QStringLiteral("Odbiorca"), 139, {}},
+        {QStringLiteral("NAZWA2_ODB"), QStringLiteral("Odbiorca cd."), 195, {}},
+        {QStringLiteral("KWOTA"), QStringLiteral("Kwota"), 82, AmountFormat},
+    });
+    PodatkoweGrid = new DatasetGrid(DM->Podatkowe, {
+        {QStringLiteral("NAZWA1_NAD"), QStringLiteral("Zleceniodaca"), 143, {}},
+        {QStringLiteral("NAZWA2_NAD"), QStringLiteral("Zleceniodawca cd."), 134, {}},
+        {QStringLiteral("NAZWA1_ODB"), QStringLiteral("Odbiorca"), 128, {}},
+        {QStringLiteral("NAZWA2_ODB"), QStringLiteral("Odbiorca cd."), 135, {}},
+        {QStringLiteral("KWOTA"), QStringLiteral("Kwota"), 82, AmountFormat},
+        {QStringLiteral("SYMBOLFORM"), QStringLiteral("Symbol"), 63, {}},
+        {QStringLiteral("OKRES"), QStringLiteral("Okres"), 56, {}},
+    });
+    RxDBGrid1 = new DatasetGrid(DM->Zusowe, {
+        {QStringLiteral("NAZWA1_NAD"), QStringLiteral("Zleceniodaca"), 189, {}},
+        {QStringLiteral("NAZWA2_NAD"), QStringLiteral("Zleceniodawca cd."), 174, {}},
+        {QStringLiteral("ROK_DEKL"), QStringLiteral("Rok"), 0, {}},
+        {QStringLiteral("MIES_DEKL"), QStringLiteral("Miesiąc"), 0, {}},
+        {QStringLiteral("KWOTA_51"), QStringLiteral("Społeczne"), 94, AmountFormat},
+        {QStringLiteral("KWOTA_52"), QStringLiteral("Zdrowotne"), 83, AmountFormat},
+        {QStringLiteral("KWOTA_53"), QStringLiteral("FP i FGŚP"), 71, AmountFormat},
+    });
+    ZwykleGrid->setObjectName(QStringLiteral("ZwykleGrid"));
+    PodatkoweGrid->setObjectName(QStringLiteral("PodatkoweGrid"));
+    RxDBGrid1->setObjectName(QStringLiteral("RxDBGrid1"));
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->addTab(page(ZwykleGrid, "TabZwykle"), QStringLiteral("Zwykłe"));
+    PageControl->addTab(page(PodatkoweGrid, "TabPodat"), QStringLiteral("Podatkowe"));
+    PageControl->addTab(page(RxDBGrid1, "TabZUS"), QStringLiteral("ZUS"));
+    PageControl->setCurrentIndex(Ordinary);
+    setCentralWidget(PageControl);
+
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
+    handle(ZwykleGrid, &DatasetGrid::doubleClicked, &TMainFrm::ZwykleGridDblClick);
+    handle(PodatkoweGrid, &DatasetGrid::doubleClicked, &TMainFrm::PodatkoweGridDblClick);
+    handle(RxDBGrid1, &DatasetGrid::doubleClicked, &TMainFrm::PodatkoweGridDblClick);
+}
+
+void TMainFrm::createMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    QMenu *system = bar->addMenu(QStringLiteral("System"));
+    system->setObjectName(QStringLiteral("SystemMnu"));
+    handle(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, &TMainFrm::Zamknij1Click);
+
+    QMenu *lists = bar->addMenu(QStringLiteral("Wykazy"));
+    lists->setObjectName(QStringLiteral("WykazyMnu"));
+    menuAction(lists, "AdresaciMnu", QStringLiteral("&Kontrahenci"));
+    menuAction(lists, "UrzedyMnu", QStringLiteral("&Organy podatkowe"));
+    lists->addSeparator();
+    menuAction(lists, "TytulyMnu", QStringLiteral("&Tytuły zapłaty"));
+
+    QMenu *templates = bar->addMenu(QStringLiteral("Szablony"));
+    templates->setObjectName(QStringLiteral("SzablonyMnu"));
+    menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe"));
+    menuAction(templates, "SzablonyPodatMnu", QStringLiteral("Zanderol &podatkowe"))->setVisible(false);
+
+    menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki"));
+
+    QMenu *information = bar->addMenu(QStringLiteral("Informacje"));
+    information->setObjectName(QStringLiteral("InformacjeMnu"));
+    handle(menuAction(information, "OfertaMnu", QStringLiteral("Oferta")), &QAction::triggered, &TMainFrm::OfertaMnuClick);
+    information->addSeparator();
+    handle(menuAction(information, "OprogramieMnu", QStringLiteral("O programie")), &QAction::triggered,
+           &TMainFrm::OprogramieMnuClick);
+}
+
+bool TMainFrm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+TMainFrm::ListKind TMainFrm::VisibleKind() const
+{
+    return ListKind(PageControl->currentIndex());
+}
+
+Dataset &TMainFrm::VisibleList() const
+{
+    switch (VisibleKind()) {
+    case Tax: return DM->Podatkowe;
+    case Zus: return DM->Zusowe;
+    case Ordinary: break;
+    }
+    return DM->Zwykle;
+}
+
+void TMainFrm::ReopenVisibleList(qint32 id)
+{
+    switch (VisibleKind()) {
+    case Ordinary: DM->ReopenOrdinaryList(id); break;
+    case Tax: DM->ReopenTaxList(id); break;
+    case Zus: DM->ReopenZusList(id); break;
+    }
+}
+
+void TMainFrm::UpdateButtons()
+{
+    const bool hasRow = VisibleList().currentRow() >= 0;
+    for (QToolButton *button : {EditBtn, DeleteBtn, FindBtn, PrintBtn})
+        button->setEnabled(hasRow);
+}
+
+QString TMainFrm::PositionFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Tevalo/Zanderol.ini");
+}
+
+void TMainFrm::RestoreWindowPosition()
+{
+    QSettings file(PositionFilePath(), QSettings::IniFormat);
+    file.beginGroup(PositionSection);
+    const int top = file.value(QStringLiteral("Top"), DefaultTop).toInt();
+    const int left = file.value(QStringLiteral("Left"), DefaultLeft).toInt();
+    const int width = file.value(QStringLiteral("Width"), DefaultWidth).toInt();
+    const int height = file.value(QStringLiteral("Height"), DefaultHeight).toInt();
+    move(left, top);
+    resize(width, height);
+}
+
+void TMainFrm::SaveWindowPosition()
+{
+    QDir().mkpath(QFileInfo(PositionFilePath()).absolutePath());
+    QSettings file(PositionFilePath(), QSettings::IniFormat);
+    file.beginGroup(PositionSection);
+    file.setValue(QStringLiteral("Top"), y());
+    file.setValue(QStringLiteral("Left"), x());
+    file.setValue(QStringLiteral("Width"), width());
+    file.setValue(QStringLiteral("Height"), height());
+}
+
+void TMainFrm::FormActivate()
+{
+    UpdateButtons();
+}
+
+void TMainFrm::PageControlChange()
+{
+    UpdateButtons();
+}
+
+void TMainFrm::InsertBtnClick()
+{
+    UpdateButtons();
+}
+
+void TMainFrm::EditBtnClick()
+{
+}
+
+void TMainFrm::ZwykleGridDblClick()
+{
+    if (EditBtn->isEnabled())
+        EditBtnClick();
+}
+
+void TMainFrm::PodatkoweGridDblClick()
+{
+    if (EditBtn->isEnabled())
+        EditBtnClick();
+}
+
+void TMainFrm::DeleteBtnClick()
+{
+    if (!DM->AskConfirmation(QStringLiteral("Usunąć zaznaczony przelew z wykazu?")))
+        return;
+    Dataset &list = VisibleList();
+    list.remove();
+    // The row that followed the deleted one, or the new last row.
+    const qint32 id = list.isEmpty() ? 0 : list.value(QStringLiteral("PRZELEWID")).toInt();
+    ReopenVisibleList(id);
+    UpdateButtons();
+}
+
+void TMainFrm::FindBtnClick()
+{
+    if (!SzukajFrm)
+        return;
+    switch (VisibleKind()) {
+    case Ordinary: SzukajFrm->SearchOrdinary(); break;
+    case Tax: SzukajFrm->SearchTax(); break;
+    case Zus: SzukajFrm->SearchZus(); break;
+    }
+}
+
+void TMainFrm::PrintBtnClick()
+{
+    if (!printDialog_)
+        return;
+    const qint32 id = VisibleList().value(QStringLiteral("PRZELEWID")).toInt();
+    switch (VisibleKind()) {
+    case Ordinary: {
+        TZwykly record;
+        record.Load(id);
+        RunPrint(record, *printDialog_);
+        break;
+    }
+    case Tax: {
+        TPodatkowy record;
+        record.Load(id);
+        RunPrint(record, *printDialog_);
+        break;
+    }
+    case Zus: {
+        TZUS record;
+        record.Load(id);
+        RunPrint(record, *printDialog_);
+        break;
+    }
+    }
+}
+
+void TMainFrm::CloseBtnClick()
+{
+    close();
+}
+
+void TMainFrm::Zamknij1Click()
+{
+    close();
+}
+
+void TMainFrm::OfertaMnuClick()
+{
+    TOfertaFrm offer(this);
+    ModalSeam::run(offer);
+}
+
+void TMainFrm::OprogramieMnuClick()
+{
+    TAboutBox about(this);
+    ModalSeam::run(about);
+}

@@ -1,0 +1,269 @@
+#include "AppFixture.h"
+#include "DatasetGrid.h"
+#include "DisplayFormat.h"
+#include "FSzukajFrm.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+class MainWindow : public AppFixture
+{
+protected:
+    QToolButton *button(const char *name) const { return frm->findChild<QToolButton *>(QLatin1String(name)); }
+    QAction *action(const char *name) const { return frm->findChild<QAction *>(QLatin1String(name)); }
+    DatasetGrid *grid(const char *name) const { return frm->findChild<DatasetGrid *>(QLatin1String(name)); }
+    QTabWidget *pages() const { return frm->findChild<QTabWidget *>(QStringLiteral("PageControl")); }
+
+    void activate() const
+    {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(frm.get(), &activation);
+    }
+
+    // Popraw, Usuń, Szukaj, Drukuj: the buttons that need a current row.
+    std::vector<bool> rowButtons() const
+    {
+        return {button("EditBtn")->isEnabled(), button("DeleteBtn")->isEnabled(), button("FindBtn")->isEnabled(),
+                button("PrintBtn")->isEnabled()};
+    }
+    static std::vector<bool> all(bool enabled) { return std::vector<bool>(4, enabled); }
+
+    std::unique_ptr<TMainFrm> frm = std::make_unique<TMainFrm>();
+};
+
+}
+
+TEST_F(MainWindow, ButtonsFollowTheListOfTheVisibleTab)
+{
+    addTransfer(dm.Podatkowe, {{"NAZWA1_NAD", "Podatnik"}});
+    activate();
+    EXPECT_EQ(pages()->currentIndex(), 0);
+    EXPECT_EQ(rowButtons(), all(false));
+    EXPECT_TRUE(button("InsertBtn")->isEnabled());
+    EXPECT_TRUE(button("CloseBtn")->isEnabled());
+
+    pages()->setCurrentIndex(TMainFrm::Tax);
+    EXPECT_EQ(rowButtons(), all(true));
+    pages()->setCurrentIndex(TMainFrm::Zus);
+    EXPECT_EQ(rowButtons(), all(false));
+
+    // Returning from a dialog in which a transfer was stored brings the buttons up to date.
+    addTransfer(dm.Zusowe, {{"NAZWA1_NAD", "Płatnik"}});
+    EXPECT_EQ(rowButtons(), all(false));
+    activate();
+    EXPECT_EQ(rowButtons(), all(true));
+}
+
+TEST_F(MainWindow, AddingUpdatesTheButtonsAndTheListStandsOnTheNewTransfer)
+{
+    activate();
+    const qint32 older = addOrdinary("Starszy");
+    const qint32 added = addOrdinary("Nowy");
+    dm.ReopenOrdinaryList(added);
+    button("InsertBtn")->click();
+    EXPECT_EQ(rowButtons(), all(true));
+    EXPECT_EQ(currentId(dm.Zwykle), added);
+    EXPECT_EQ(grid("ZwykleGrid")->currentIndex().row(), 0);
+    EXPECT_NE(older, added);
+}
+
+TEST_F(MainWindow, DeletingTheOnlyRowEmptiesTheListDurablyAndDisablesTheButtons)
+{
+    addOrdinary("Jedyny");
+    activate();
+    ASSERT_EQ(rowButtons(), all(true));
+
+    messages.answerNext(true);
+    button("DeleteBtn")->click();
+    EXPECT_EQ(messages.questions, QStringList{"Usunąć zaznaczony przelew z wykazu?"});
+    EXPECT_TRUE(messages.warnings.isEmpty());
+    EXPECT_TRUE(dm.Zwykle.isEmpty());
+    EXPECT_EQ(rowButtons(), all(false));
+
+    // The reopen committed the deletion: another connection no longer sees the row.
+    TDM other;
+    ASSERT_TRUE(other.ConnectDatabase());
+    EXPECT_TRUE(other.Zwykle.isEmpty());
+    DM = &dm;
+}
+
+TEST_F(MainWindow, DeletingLandsOnTheRowBelowOrOnTheNewLastRow)
+{
+    const qint32 oldest = addOrdinary("A");
+    const qint32 middle = addOrdinary("B");
+    const qint32 newest = addOrdinary("C");
+    dm.ReopenOrdinaryList(middle);
+    activate();
+
+    messages.answerNext(true);
+    button("DeleteBtn")->click();
+    EXPECT_EQ(currentId(dm.Zwykle), oldest);
+    EXPECT_EQ(grid("ZwykleGrid")->currentIndex().row(), 1);
+
+    messages.answerNext(true);
+    button("DeleteBtn")->click(); // the last row of the list
+    EXPECT_EQ(currentId(dm.Zwykle), newest);
+    EXPECT_EQ(dm.Zwykle.fetchedCount(), 1);
+    EXPECT_EQ(grid("ZwykleGrid")->currentIndex().row(), 0);
+    EXPECT_EQ(rowButtons(), all(true));
+}
+
+TEST_F(MainWindow, AnsweringNoChangesNothing)
+{
+    addOrdinary("A");
+    const qint32 second = addOrdinary("B");
+    addOrdinary("C");
+    dm.ReopenOrdinaryList(second);
+    activate();
+
+    button("DeleteBtn")->click(); // the recorder answers No
+    EXPECT_EQ(messages.questions.size(), 1);
+    EXPECT_EQ(dm.Zwykle.fetchedCount(), 3);
+    EXPECT_EQ(currentId(dm.Zwykle), second);
+    EXPECT_EQ(rowButtons(), all(true));
+}
+
+TEST_F(MainWindow, DeletionActsOnTheListOfTheVisibleTab)
+{
+    addOrdinary("Zwykły");
+    addTransfer(dm.Podatkowe, {{"NAZWA1_NAD", "Podatkowy"}});
+    addTransfer(dm.Zusowe, {{"NAZWA1_NAD", "Zusowy"}});
+    pages()->setCurrentIndex(TMainFrm::Zus);
+
+    messages.answerNext(true);
+    button("DeleteBtn")->click();
+    EXPECT_TRUE(dm.Zusowe.isEmpty());
+    EXPECT_FALSE(dm.Zwykle.isEmpty());
+    EXPECT_FALSE(dm.Podatkowe.isEmpty());
+    EXPECT_EQ(rowButtons(), all(false));
+}
+
+TEST_F(MainWindow, AFailedDeletionShowsTheDatabaseMessageAndTheWindowGoesOn)
+{
+    db.execute({"create exception NO_DELETE 'Przelewy archiwalne są chronione'",
+                "create trigger ZWYKLE_PROTECT for ZWYKLE before delete as begin exception NO_DELETE; end"});
+    const qint32 id = addOrdinary("Chroniony");
+    activate();
+
+    messages.answerNext(true);
+    button("DeleteBtn")->click();
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings.first().contains("Przelewy archiwalne są chronione")) << messages.warnings.first().toStdString();
+    EXPECT_EQ(currentId(dm.Zwykle), id);
+    EXPECT_EQ(rowButtons(), all(true));
+
+    // The window still works: the next action goes through as usual.
+    messages.answerNext(false);
+    button("DeleteBtn")->click();
+    EXPECT_EQ(messages.questions.size(), 2);
+}
+
+TEST_F(MainWindow, DoubleClickIsIgnoredWhileThereIsNoRowToCorrect)
+{
+    activate();
+    ASSERT_FALSE(button("EditBtn")->isEnabled());
+    emit grid("ZwykleGrid")->doubleClicked(QModelIndex());
+    EXPECT_TRUE(messages.warnings.isEmpty());
+    EXPECT_TRUE(modal.titles.isEmpty());
+}
+
+TEST_F(MainWindow, WithoutAPositionFileTheWindowOpensTopLeftAt760By400)
+{
+    EXPECT_FALSE(QFile::exists(TMainFrm::PositionFilePath()));
+    EXPECT_EQ(frm->pos(), QPoint(0, 0));
+    EXPECT_EQ(frm->size(), QSize(760, 400));
+    // The per-user file, not the configuration beside the executable.
+    EXPECT_TRUE(TMainFrm::PositionFilePath().startsWith(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
+    EXPECT_TRUE(TMainFrm::PositionFilePath().endsWith("/Tevalo/Zanderol.ini"));
+}
+
+TEST_F(MainWindow, ThePositionIsSavedAtTheEndAndRestoredAtTheNextStart)
+{
+    frm->move(40, 30);
+    frm->resize(900, 500);
+    frm.reset();
+
+    QSettings file(TMainFrm::PositionFilePath(), QSettings::IniFormat);
+    EXPECT_EQ(file.value("Form/Top").toInt(), 30);
+    EXPECT_EQ(file.value("Form/Left").toInt(), 40);
+    EXPECT_EQ(file.value("Form/Width").toInt(), 900);
+    EXPECT_EQ(file.value("Form/Height").toInt(), 500);
+
+    frm = std::make_unique<TMainFrm>();
+    EXPECT_EQ(frm->pos(), QPoint(40, 30));
+    EXPECT_EQ(frm->size(), QSize(900, 500));
+
+    // A key missing from the file takes its default.
+    file.remove("Form/Width");
+    file.sync();
+    frm = std::make_unique<TMainFrm>();
+    EXPECT_EQ(frm->size(), QSize(760, 500));
+}
+
+TEST_F(MainWindow, GridsShowTheirColumnsWithTheirWidthsAndAmountsFormatted)
+{
+    addOrdinary("Nadawca");
+    const DatasetGrid *ordinary = grid("ZwykleGrid");
+    const QAbstractItemModel *model = ordinary->model();
+    ASSERT_EQ(model->columnCount(), 5);
+    const int widths[] = {168, 134, 139, 195, 82};
+    for (int column = 0; column < 5; ++column)
+        EXPECT_EQ(ordinary->columnWidth(column), widths[column]) << column;
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Zleceniodaca");
+    EXPECT_EQ(model->data(model->index(0, 4)).toString(),
+              FormatDisplay(QVariant::fromValue(Money::fromGrosze(12345)), "# ##0.00"));
+    EXPECT_EQ(grid("PodatkoweGrid")->model()->columnCount(), 7);
+    EXPECT_EQ(grid("RxDBGrid1")->model()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), "FP i FGŚP");
+    EXPECT_EQ(ordinary->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(ordinary->selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(MainWindow, MenuLeadsToTheInformationWindowsAndHidesTaxTemplates)
+{
+    EXPECT_FALSE(action("SzablonyPodatMnu")->isVisible());
+    EXPECT_TRUE(action("SzablonyZwykleMnu")->isVisible());
+    // "Odsetki" acts from the menu bar itself.
+    EXPECT_TRUE(frm->menuBar()->actions().contains(action("OdsetkiMnu")));
+    EXPECT_EQ(action("OdsetkiMnu")->menu(), nullptr);
+
+    QStringList texts;
+    modal.script = [&texts](QDialog &dialog) {
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            texts << label->text();
+        return int(QDialog::Accepted);
+    };
+    action("OprogramieMnu")->trigger();
+    action("OfertaMnu")->trigger();
+    EXPECT_EQ(modal.titles, (QStringList{"O programie...", "Oferta"}));
+    EXPECT_TRUE(texts.contains("Zanderol"));
+    EXPECT_TRUE(texts.contains("Wersja 2.0"));
+    EXPECT_TRUE(texts.contains("Oprogramowanie dla biur rachunkowych:"));
+}
+
+TEST_F(MainWindow, SystemCloseAndTheCloseButtonCloseTheWindow)
+{
+    frm->show();
+    action("Zamknij1")->trigger();
+    EXPECT_FALSE(frm->isVisible());
+    frm->show();
+    button("CloseBtn")->click();
+    EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(MainWindow, SearchOpensForTheListOfTheVisibleTab)
+{
+    TSzukajFrm search;
+    addTransfer(dm.Podatkowe, {{"NAZWA1_NAD", "Podatnik"}});
+    pages()->setCurrentIndex(TMainFrm::Tax);
+    button("FindBtn")->click();
+    EXPECT_EQ(modal.titles, QStringList{"Szukaj"});
+    EXPECT_EQ(search.ListKind(), TSzukajFrm::Tax);
+}
