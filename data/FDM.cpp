@@ -262,7 +262,6 @@ bool TDM::ConnectDatabase()
         return false;
     }
     UpgradeContractorsTable();
-    trAdresaci.ensureActive();
     Adresaci.open();
     EnsureZusTable();
     ReopenOrdinaryList(0);
