@@ -113,21 +113,23 @@ TEST_F(PdfOutputTest, EveryFormCarriesItsTexts)
         const char *name;
         std::function<bool()> print;
         int formIndex;
+        int pages;
         QStringList expected;
     };
     const TZwykly ordinary = Samples::ordinary();
     const TPodatkowy tax = Samples::tax();
     const TZUS zus = Samples::zus();
     const QList<Case> cases{
-        {"F-110", [&] { return RunPrint(ordinary, dialog); }, 0,
+        {"F-110", [&] { return RunPrint(ordinary, dialog); }, 0, 1,
          {QStringLiteral("UL. DŁUGA 5, 00-950 WARSZAWA"), QStringLiteral("05-03-2004")}},
-        {"K-117", [&] { return RunPrint(ordinary, dialog); }, 1,
+        {"K-117", [&] { return RunPrint(ordinary, dialog); }, 1, 1,
          {QStringLiteral("UL. DŁUGA 5, 00-950 WARSZAWA"), QStringLiteral("05-03-2004")}},
-        {"F-130", [&] { return RunPrint(tax, dialog); }, 0,
+        {"F-130", [&] { return RunPrint(tax, dialog); }, 0, 1,
          {QStringLiteral("URZĄD SKARBOWY KRAKÓW-ŚRÓDMIEŚCIE"), QStringLiteral("25-04-2004")}},
-        {"K-471", [&] { return RunPrint(tax, dialog); }, 1,
+        {"K-471", [&] { return RunPrint(tax, dialog); }, 1, 1,
          {QStringLiteral("URZĄD SKARBOWY KRAKÓW-ŚRÓDMIEŚCIE"), QStringLiteral("25-04-2004")}},
-        {"F-101", [&] { return RunPrint(zus, dialog); }, 0,
+        // Components 51 and 53 are paid: one job each.
+        {"F-101", [&] { return RunPrint(zus, dialog); }, 0, 2,
          {QStringLiteral("JAN KOWALSKI"), QStringLiteral("UL. POLNA 1"), QStringLiteral("ŁÓDŹ")}},
     };
     dialog.findChild<QCheckBox *>(QStringLiteral("EdData"))->setChecked(true);
@@ -137,6 +139,7 @@ TEST_F(PdfOutputTest, EveryFormCarriesItsTexts)
         const int index = c.formIndex;
         setOptions = [index](QDialog &d) { d.findChild<QComboBox *>(QStringLiteral("EdWzor"))->setCurrentIndex(index); };
         ASSERT_TRUE(c.print());
+        EXPECT_EQ(pageCount(fileName), c.pages);
         const QString text = pdfText(fileName);
         for (const QString &expected : c.expected)
             EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " in " << text.toStdString();

@@ -8,10 +8,15 @@
 class SettingsSandbox
 {
 public:
-    SettingsSandbox()
+    SettingsSandbox() : previous_(current())
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+        point(dir_.path());
+    }
+    // Sandboxes nest: the one outside takes over again.
+    ~SettingsSandbox()
+    {
+        if (!previous_.isEmpty())
+            point(previous_);
     }
     SettingsSandbox(const SettingsSandbox &) = delete;
     SettingsSandbox &operator=(const SettingsSandbox &) = delete;
@@ -27,5 +32,18 @@ public:
     }
 
 private:
+    static QString &current()
+    {
+        static QString path;
+        return path;
+    }
+    static void point(const QString &path)
+    {
+        current() = path;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    }
+
     QTemporaryDir dir_;
+    QString previous_;
 };
