@@ -25,7 +25,6 @@ public:
     void prepare(const QString &printerName, PrintForm form);
 
     void setTrialPrint(TrialPrint trialPrint);
-    PrintForm Form() const { return form_; }
 
     void PostBtnClick();
     void TrialPrintBtnClick();

@@ -22,8 +22,6 @@ public:
 
     void SetDpiX(int dpi) { dpiX_ = dpi; }
     void SetDpiY(int dpi) { dpiY_ = dpi; }
-    int DpiX() const { return dpiX_; }
-    int DpiY() const { return dpiY_; }
 
     // A distance, not a position: no margin or offset is added.
     int MmToX(float mm) const;

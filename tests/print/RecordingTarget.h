@@ -101,8 +101,6 @@ public:
         return true;
     }
 
-    int points() const { return points_; }
-
 private:
     void selectFont(int points) override { points_ = points; }
     void drawText(int x, int y, const QString &text) override { jobs.last().texts.append({x, y, text, points_}); }
