@@ -13,7 +13,14 @@
 #include <QStandardPaths>
 #include <QVariantMap>
 #include <functional>
+#include <ostream>
 #include <gtest/gtest.h>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Answers every modal dialog of the program with a script of the test's own and
 // records which dialogs came up; with no script the dialog is cancelled.

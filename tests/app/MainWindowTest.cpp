@@ -2,6 +2,7 @@
 #include "DatasetGrid.h"
 #include "DisplayFormat.h"
 #include "FSzukajFrm.h"
+#include "TDrukFrm.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -266,4 +267,21 @@ TEST_F(MainWindow, SearchOpensForTheListOfTheVisibleTab)
     button("FindBtn")->click();
     EXPECT_EQ(modal.titles, QStringList{"Szukaj"});
     EXPECT_EQ(search.ListKind(), TSzukajFrm::Tax);
+}
+
+TEST_F(MainWindow, PrintingOpensThePrintDialogForTheKindOfTheVisibleTab)
+{
+    TDrukFrm print;
+    frm->SetPrintDialog(&print);
+    addOrdinary("Zwykły");
+    addTransfer(dm.Podatkowe, {{"NAZWA1_NAD", "Podatkowy"}});
+    addTransfer(dm.Zusowe, {{"NAZWA1_NAD", "Zusowy"}});
+    activate();
+    for (const auto kind : {TMainFrm::Ordinary, TMainFrm::Tax, TMainFrm::Zus}) {
+        pages()->setCurrentIndex(kind);
+        button("PrintBtn")->click(); // cancelled by the script
+    }
+    EXPECT_EQ(modal.titles, (QStringList{"Przelew zwykły", "Przelew podatkowy", "Przelew ZUS"}));
+    EXPECT_TRUE(messages.warnings.isEmpty());
+    EXPECT_EQ(dm.Zwykle.value("NAZWA1_NAD").toString(), "Zwykły");
 }
