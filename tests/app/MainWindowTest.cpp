@@ -225,6 +225,9 @@ TEST_F(MainWindow, GridsShowTheirColumnsWithTheirWidthsAndAmountsFormatted)
     EXPECT_EQ(grid("RxDBGrid1")->model()->headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), "FP i FGŚP");
     EXPECT_EQ(ordinary->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_EQ(ordinary->selectionBehavior(), QAbstractItemView::SelectRows);
+    // The selected row stays marked while the focus is elsewhere.
+    EXPECT_EQ(ordinary->palette().color(QPalette::Inactive, QPalette::Highlight),
+              ordinary->palette().color(QPalette::Active, QPalette::Highlight));
 }
 
 TEST_F(MainWindow, MenuLeadsToTheInformationWindowsAndHidesTaxTemplates)
