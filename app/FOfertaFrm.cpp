@@ -25,8 +25,7 @@ TOfertaFrm::TOfertaFrm(QWidget *parent) : QDialog(parent)
         "<li><b>Kalmarol</b> – księga przychodów i rozchodów, ewidencje VAT, rozliczenie ryczałtu;</li>"
         "<li><b>Okonol</b> – kadry i płace: listy płac, umowy cywilnoprawne, deklaracje do ZUS i urzędu skarbowego;</li>"
         "<li><b>Pstrągol</b> – ewidencja środków trwałych i wyposażenia z planami amortyzacji;</li>"
-        "<li><b>Sielawol</b> – rozrachunki z kontrahentami, wezwania do zapłaty i noty odsetkowe;</li>"
-        "<li><b>Zanderol</b> – polecenia przelewu i wpłaty: zwykłe, podatkowe i do ZUS.</li>"
+        "<li><b>Sielawol</b> – rozrachunki z kontrahentami, wezwania do zapłaty i noty odsetkowe.</li>"
         "</ul>"
         "<p>Wersje demonstracyjne i cennik na stronie www.tevalo.example.</p>"
         "<p>Tevalo, ul. Przykładowa 12/3, 00-950 Warszawa (adres fikcyjny), tel. 000 000 000</p>"));
