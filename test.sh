@@ -37,14 +37,17 @@ zanderol_start_test_server "$server_dir"
 export ZANDEROL_TEST_SERVER=localhost
 export ZANDEROL_TEST_SERVER_DIR=$server_dir
 
+# CI allows 90 minutes on 2 cores; the times show where they go.
 build_and_test() { # build directory, cmake options...
-    local dir=$1
+    local dir=$1 start=$SECONDS
     shift
     zanderol_say "building $dir"
     cmake -S . -B "$dir" "$@"
     cmake --build "$dir" -j2
-    zanderol_say "testing $dir"
+    zanderol_say "built $dir in $((SECONDS - start)) s; testing it"
+    start=$SECONDS
     ctest --test-dir "$dir" --output-on-failure --no-tests=error -j2
+    zanderol_say "tested $dir in $((SECONDS - start)) s"
 }
 
 build_and_test build-test -DCMAKE_BUILD_TYPE=Release

@@ -57,6 +57,7 @@ zanderol_rerun_in_firebird_group() {
     getent group firebird >/dev/null || return 0
     id -nG | tr ' ' '\n' | grep -qx firebird && return 0
     [ -z "${ZANDEROL_UNDER_SG:-}" ] || zanderol_die "could not gain group firebird; log in again and retry"
+    zanderol_say "continuing with group firebird (through sg) until you log in again"
     export ZANDEROL_UNDER_SG=1
     exec sg firebird -c "$(printf '%q ' "$@")"
 }
