@@ -5,6 +5,7 @@
 #include "FDM.h"
 #include "FMainFrm.h"
 #include "FSzukajFrm.h"
+#include "FbSignalShutdown.h"
 #include "MessageBoxSink.h"
 #include "TDrukFrm.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tevalo"));
     QApplication::setApplicationName(QStringLiteral("Zanderol"));
+
+    QuitApplicationWhenFirebirdShutsDown();
 
     MessageBoxSink messageBoxes;
     MessageSeam::install(&messageBoxes);
