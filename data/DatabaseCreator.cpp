@@ -22,14 +22,11 @@ QString SchemaScript()
     return QString::fromUtf8(file.readAll());
 }
 
-void CreateEmptyDatabase(const QString &name)
+void RunInOneTransaction(const QString &databaseName, const QStringList &statements)
 {
-    const QStringList statements = SplitSqlScript(SchemaScript());
-    FbConnection::createDatabase(name);
     FbConnection connection;
-    connection.setDatabaseName(name);
+    connection.setDatabaseName(databaseName);
     connection.open();
-    // One transaction: a database is either created whole or left without any object.
     FbTransaction transaction(connection);
     transaction.start();
     {
@@ -41,4 +38,12 @@ void CreateEmptyDatabase(const QString &name)
     }
     transaction.commit();
     connection.close();
+}
+
+void CreateEmptyDatabase(const QString &name)
+{
+    const QStringList statements = SplitSqlScript(SchemaScript());
+    FbConnection::createDatabase(name);
+    // A database is either created whole or left without any object.
+    RunInOneTransaction(name, statements);
 }

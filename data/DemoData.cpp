@@ -1,8 +1,6 @@
 #include "DemoData.h"
 
-#include "FbConnection.h"
-#include "FbQuery.h"
-#include "FbTransaction.h"
+#include "DatabaseCreator.h"
 
 #include <QStringList>
 
@@ -47,18 +45,8 @@ const char *const DemoStatements[] = {
 
 void AddDemoData(const QString &databaseName)
 {
-    FbConnection connection;
-    connection.setDatabaseName(databaseName);
-    connection.open();
-    FbTransaction transaction(connection);
-    transaction.start();
-    {
-        FbQuery query(transaction);
-        for (const char *statement : DemoStatements) {
-            query.setSql(QString::fromUtf8(statement));
-            query.execute();
-        }
-    }
-    transaction.commit();
-    connection.close();
+    QStringList statements;
+    for (const char *statement : DemoStatements)
+        statements << QString::fromUtf8(statement);
+    RunInOneTransaction(databaseName, statements);
 }

@@ -7,7 +7,21 @@
 
 #include <firebird/Interface.h>
 
+#include <memory>
+
 namespace FbApi {
+
+// Owns one reference of a reference-counted Firebird interface.
+struct Releaser
+{
+    void operator()(Firebird::IReferenceCounted *object) const
+    {
+        if (object)
+            object->release();
+    }
+};
+template <typename T>
+using Ref = std::unique_ptr<T, Releaser>;
 
 Firebird::IMaster *master();
 Firebird::IUtil *util();

@@ -189,10 +189,12 @@ QStringList FbQuery::columnNames()
     return columns_;
 }
 
-QByteArray FbQuery::buildInput(Firebird::IMessageMetadata *&metadata)
+FbQuery::Input FbQuery::prepareInput()
 {
+    transaction_.ensureActive();
+    prepare();
     FbApi::Status status;
-    Firebird::IMessageMetadata *original = statement_->getInputMetadata(&status);
+    const FbApi::Ref<Firebird::IMessageMetadata> original(statement_->getInputMetadata(&status));
     status.check();
     const unsigned count = original->getCount(&status);
 
@@ -200,7 +202,8 @@ QByteArray FbQuery::buildInput(Firebird::IMessageMetadata *&metadata)
     // whether they fit the column and answers with its own message.
     QVector<QByteArray> texts;
     texts.resize(qsizetype(count));
-    Firebird::IMetadataBuilder *builder = original->getBuilder(&status);
+    const FbApi::Ref<Firebird::IMetadataBuilder> builder(original->getBuilder(&status));
+    status.check();
     for (unsigned i = 0; i < count; ++i) {
         const unsigned type = original->getType(&status, i) & TypeMask;
         const QString &name = positionNames_.value(int(i));
@@ -211,13 +214,12 @@ QByteArray FbQuery::buildInput(Firebird::IMessageMetadata *&metadata)
             builder->setLength(&status, i, unsigned(qMax<qsizetype>(1, texts[int(i)].size())));
         }
     }
-    metadata = builder->getMetadata(&status);
-    builder->release();
-    original->release();
+    Input input;
+    input.metadata.reset(builder->getMetadata(&status));
     status.check();
-
-    QByteArray buffer(int(metadata->getMessageLength(&status)), '\0');
-    auto *data = reinterpret_cast<unsigned char *>(buffer.data());
+    Firebird::IMessageMetadata *metadata = input.metadata.get();
+    input.buffer = QByteArray(int(metadata->getMessageLength(&status)), '\0');
+    auto *data = reinterpret_cast<unsigned char *>(input.buffer.data());
     for (unsigned i = 0; i < count; ++i) {
         const QString &name = positionNames_.value(int(i));
         const QVariant value = params_.value(name);
@@ -274,15 +276,17 @@ QByteArray FbQuery::buildInput(Firebird::IMessageMetadata *&metadata)
         case SQL_BLOB: {
             const QByteArray bytes = encodeText(name, value.toString());
             ISC_QUAD id;
-            Firebird::IBlob *blob = transaction_.connection().attachment()->createBlob(
-                &status, transaction_.handle(), &id, 0, nullptr);
+            FbApi::Ref<Firebird::IBlob> blob(transaction_.connection().attachment()->createBlob(
+                &status, transaction_.handle(), &id, 0, nullptr));
             status.check();
             for (qsizetype offset = 0; offset < bytes.size(); offset += 32000) {
                 const qsizetype length = qMin<qsizetype>(32000, bytes.size() - offset);
                 blob->putSegment(&status, unsigned(length), bytes.constData() + offset);
+                status.check();
             }
             blob->close(&status);
             status.check();
+            blob.release(); // a closed blob has released itself
             put<ISC_QUAD>(at, id);
             break;
         }
@@ -291,7 +295,7 @@ QByteArray FbQuery::buildInput(Firebird::IMessageMetadata *&metadata)
         }
     }
     status.check();
-    return buffer;
+    return input;
 }
 
 QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
@@ -379,17 +383,11 @@ QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
 void FbQuery::execute()
 {
     close();
-    transaction_.ensureActive();
-    prepare();
-    Firebird::IMessageMetadata *inMeta = nullptr;
-    const QByteArray input = buildInput(inMeta);
+    Input input = prepareInput();
     FbApi::Status status;
     const bool hasOutput = outMeta_->getCount(&status) > 0;
-    statement_->execute(&status, transaction_.handle(), inMeta,
-                        input.isEmpty() ? nullptr : const_cast<char *>(input.constData()),
-                        hasOutput ? outMeta_ : nullptr,
-                        hasOutput ? outBuffer_.data() : nullptr);
-    inMeta->release();
+    statement_->execute(&status, transaction_.handle(), input.metadata.get(), input.data(),
+                        hasOutput ? outMeta_ : nullptr, hasOutput ? outBuffer_.data() : nullptr);
     status.check();
     affectedRows_ = qint64(statement_->getAffectedRecords(&status));
     status.check();
@@ -404,15 +402,10 @@ void FbQuery::execute()
 void FbQuery::open()
 {
     close();
-    transaction_.ensureActive();
-    prepare();
-    Firebird::IMessageMetadata *inMeta = nullptr;
-    const QByteArray input = buildInput(inMeta);
+    Input input = prepareInput();
     FbApi::Status status;
     Firebird::IResultSet *cursor = statement_->openCursor(
-        &status, transaction_.handle(), inMeta,
-        input.isEmpty() ? nullptr : const_cast<char *>(input.constData()), outMeta_, 0);
-    inMeta->release();
+        &status, transaction_.handle(), input.metadata.get(), input.data(), outMeta_, 0);
     status.check();
     cursor_ = cursor;
 }

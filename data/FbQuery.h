@@ -51,7 +51,14 @@ public:
 private:
     void prepare();
     void unprepare();
-    QByteArray buildInput(Firebird::IMessageMetadata *&metadata);
+    struct Input
+    {
+        FbApi::Ref<Firebird::IMessageMetadata> metadata;
+        QByteArray buffer;
+        char *data() { return buffer.isEmpty() ? nullptr : buffer.data(); }
+    };
+    // Prepares the statement in an active transaction and builds its input message.
+    Input prepareInput();
     QVector<QVariant> readRow(const unsigned char *buffer);
 
     FbTransaction &transaction_;

@@ -43,6 +43,22 @@ bool isTransfer(const Dataset &row)
     return value.isValid() && value.toString() == QLatin1String("T");
 }
 
+// The two parties and the amount, alike in ordinary and tax transfers.
+template <typename Record>
+void loadParties(Record &record, const Dataset &row)
+{
+    record.RecipientId = integer(row, "ODBIORCAID");
+    record.RecipientName1 = text(row, "NAZWA1_ODB");
+    record.RecipientName2 = text(row, "NAZWA2_ODB");
+    record.RecipientAccount = text(row, "KONTO_ODB");
+    record.SenderId = integer(row, "NADAWCAID");
+    record.SenderName1 = text(row, "NAZWA1_NAD");
+    record.SenderName2 = text(row, "NAZWA2_NAD");
+    record.SenderAccount = text(row, "KONTO_NAD");
+    record.IsTransfer = isTransfer(row);
+    record.TransferDate = date(row, "DATA_PRZEK");
+}
+
 }
 
 void TZwykly::Load(qint32 id)
@@ -53,19 +69,10 @@ void TZwykly::Load(qint32 id)
     const Dataset &row = DM->Zwykly;
     if (row.isEmpty())
         return;
-    RecipientId = integer(row, "ODBIORCAID");
-    RecipientName1 = text(row, "NAZWA1_ODB");
-    RecipientName2 = text(row, "NAZWA2_ODB");
-    RecipientAccount = text(row, "KONTO_ODB");
-    SenderId = integer(row, "NADAWCAID");
-    SenderName1 = text(row, "NAZWA1_NAD");
-    SenderName2 = text(row, "NAZWA2_NAD");
-    SenderAccount = text(row, "KONTO_NAD");
+    loadParties(*this, row);
     Amount = money(row, "KWOTA");
-    IsTransfer = isTransfer(row);
     Title1 = text(row, "TYTUL1_ZAPL");
     Title2 = text(row, "TYTUL2_ZAPL");
-    TransferDate = date(row, "DATA_PRZEK");
 }
 
 void TPodatkowy::Load(qint32 id)
@@ -76,22 +83,13 @@ void TPodatkowy::Load(qint32 id)
     const Dataset &row = DM->Podatkowy;
     if (row.isEmpty())
         return;
-    RecipientId = integer(row, "ODBIORCAID");
-    RecipientName1 = text(row, "NAZWA1_ODB");
-    RecipientName2 = text(row, "NAZWA2_ODB");
-    RecipientAccount = text(row, "KONTO_ODB");
-    SenderId = integer(row, "NADAWCAID");
-    SenderName1 = text(row, "NAZWA1_NAD");
-    SenderName2 = text(row, "NAZWA2_NAD");
-    SenderAccount = text(row, "KONTO_NAD");
+    loadParties(*this, row);
     SetAmount(money(row, "KWOTA"));
-    IsTransfer = isTransfer(row);
     PayerIdentifier = text(row, "IDENTYF");
     PayerIdentifierType = text(row, "TYPIDENTYF");
     Period = text(row, "OKRES");
     FormSymbol = text(row, "SYMBOLFORM");
     ObligationId = text(row, "IDENTYFZOB");
-    TransferDate = date(row, "DATA_PRZEK");
 }
 
 void TZUS::Load(qint32 id)

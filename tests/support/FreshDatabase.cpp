@@ -2,9 +2,6 @@
 
 #include "DatabaseCreator.h"
 #include "DatabasePath.h"
-#include "FbConnection.h"
-#include "FbQuery.h"
-#include "FbTransaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,18 +56,5 @@ void FreshDatabase::removeIni() const
 
 void FreshDatabase::execute(const QStringList &statements) const
 {
-    FbConnection connection;
-    connection.setDatabaseName(path_);
-    connection.open();
-    FbTransaction transaction(connection);
-    transaction.start();
-    {
-        FbQuery query(transaction);
-        for (const QString &statement : statements) {
-            query.setSql(statement);
-            query.execute();
-        }
-    }
-    transaction.commit();
-    connection.close();
+    RunInOneTransaction(path_, statements);
 }
