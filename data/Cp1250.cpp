@@ -27,19 +27,25 @@ constexpr std::array<char16_t, 128> HighHalf = {
 
 const char *const CodecName = "windows-1250";
 
+// The Windows-1250 byte of a character, or -1 when the code page has none.
+int byteOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return u;
+    for (int i = 0; i < 128; ++i)
+        if (HighHalf[i] != 0 && HighHalf[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
 }
 
 namespace Cp1250 {
 
 bool holds(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u < 0x80)
-        return true;
-    for (const char16_t h : HighHalf)
-        if (h != 0 && h == u)
-            return true;
-    return false;
+    return byteOf(c) >= 0;
 }
 
 qsizetype firstUnheld(const QString &text)
@@ -64,16 +70,9 @@ QByteArray encode(const QString &text)
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80) {
-            bytes.append(static_cast<char>(u));
-            continue;
-        }
-        for (int i = 0; i < 128; ++i)
-            if (HighHalf[i] == u && u != 0) {
-                bytes.append(static_cast<char>(0x80 + i));
-                break;
-            }
+        const int byte = byteOf(c);
+        if (byte >= 0)
+            bytes.append(static_cast<char>(byte));
     }
     return bytes;
 }
