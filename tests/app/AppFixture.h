@@ -4,7 +4,7 @@
 #include "FMainFrm.h"
 #include "FreshDatabase.h"
 #include "MessageRecorder.h"
-#include "ModalSeam.h"
+#include "ModalScript.h"
 #include "Money.h"
 
 #include <QDateTime>
@@ -21,28 +21,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
 }
-
-// Answers every modal dialog of the program with a script of the test's own and
-// records which dialogs came up; with no script the dialog is cancelled.
-class ModalScript
-{
-public:
-    using Script = std::function<int(QDialog &dialog)>;
-
-    ModalScript()
-    {
-        ModalSeam::install([this](QDialog &dialog) {
-            titles << dialog.windowTitle();
-            return script ? script(dialog) : int(QDialog::Rejected);
-        });
-    }
-    ~ModalScript() { ModalSeam::install(nullptr); }
-    ModalScript(const ModalScript &) = delete;
-    ModalScript &operator=(const ModalScript &) = delete;
-
-    Script script;
-    QStringList titles;
-};
 
 // A fresh database with the lists open, the message boxes and modal dialogs
 // answered by the test, and no position file of an earlier test.
