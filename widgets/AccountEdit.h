@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLineEdit>
+
+// The 26-digit NRB account number in groups of 2 + 6 x 4, blank positions shown as
+// "_". Its value is the digits alone; leaving it checks the number and shows a failing
+// one in red with the hint "Nieprawidłowy numer rachunku bankowego".
+class AccountEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit AccountEdit(QWidget *parent = nullptr);
+
+    QString Digits() const;
+    void SetDigits(const QString &digits);
+    // Colours the field after IsValidAccount (a blank field passes) and returns the result.
+    bool Check();
+};
