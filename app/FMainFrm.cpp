@@ -278,11 +278,27 @@ void TMainFrm::PageControlChange()
 
 void TMainFrm::InsertBtnClick()
 {
+    switch (VisibleKind()) {
+    case Ordinary:
+        break;
+    case Tax:
+        break;
+    case Zus:
+        break;
+    }
     UpdateButtons();
 }
 
 void TMainFrm::EditBtnClick()
 {
+    switch (VisibleKind()) {
+    case Ordinary:
+        break;
+    case Tax:
+        break;
+    case Zus:
+        break;
+    }
 }
 
 void TMainFrm::ZwykleGridDblClick()
