@@ -63,6 +63,7 @@ void Dataset::open()
     transaction_.ensureActive();
     select_.open();
     fields_ = select_.columnNames();
+    keyColumn_ = keyField_.isEmpty() ? -1 : int(fields_.indexOf(keyField_));
     state_ = State::Browse;
     fetchMore(FirstBatch);
     current_ = rows_.empty() ? -1 : 0;
@@ -78,6 +79,7 @@ void Dataset::close()
     select_.close();
     rows_.clear();
     editBackup_.clear();
+    storedWhileReading_.clear();
     state_ = State::Inactive;
     current_ = -1;
     if (!controlsDisabled())
@@ -89,10 +91,16 @@ int Dataset::fetchMore(int count)
 {
     const int first = fetchedCount();
     QVector<QVariant> row;
-    for (int i = 0; i < count && select_.isOpen(); ++i) {
+    while (fetchedCount() - first < count && select_.isOpen()) {
         if (!select_.fetch(row))
             break;
-        rows_.emplace_back(row.begin(), row.end());
+        std::vector<QVariant> fetched(row.begin(), row.end());
+        if (!storedWhileReading_.empty()) {
+            const std::optional<qint64> key = keyOf(fetched);
+            if (key && storedWhileReading_.count(*key))
+                continue;
+        }
+        rows_.push_back(std::move(fetched));
     }
     const int got = fetchedCount() - first;
     if (got > 0 && !controlsDisabled())
@@ -199,10 +207,26 @@ void Dataset::post()
             throw AbortOperation();
         throw;
     }
+    rememberStored(rows_[size_t(current_)]);
     state_ = State::Browse;
     editBackup_.clear();
     if (!controlsDisabled())
         emit rowChanged(current_);
+}
+
+std::optional<qint64> Dataset::keyOf(const std::vector<QVariant> &row) const
+{
+    if (keyColumn_ < 0 || size_t(keyColumn_) >= row.size() || !isIntegral(row[size_t(keyColumn_)]))
+        return std::nullopt;
+    return row[size_t(keyColumn_)].toLongLong();
+}
+
+void Dataset::rememberStored(const std::vector<QVariant> &row)
+{
+    if (!select_.isOpen())
+        return;
+    if (const std::optional<qint64> key = keyOf(row))
+        storedWhileReading_.insert(*key);
 }
 
 void Dataset::cancel()
@@ -233,11 +257,13 @@ void Dataset::remove()
     runChange(deleteSql_, row, row);
     const int removed = current_;
     rows_.erase(rows_.begin() + removed);
+    // Views drop the row before any further row arrives, so that they keep counting
+    // the rows of the list.
+    if (!controlsDisabled())
+        emit rowRemoved(removed);
     if (removed >= fetchedCount())
         fetchMore(1);
     current_ = rows_.empty() ? -1 : qMin(removed, fetchedCount() - 1);
-    if (!controlsDisabled())
-        emit rowRemoved(removed);
     notifyCurrent();
 }
 

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 // A list read by a select statement, kept as buffered rows that are fetched from
@@ -37,6 +39,9 @@ public:
     void setRowCountCheck(const QString &message) { rowCountMessage_ = message; }
     void setPostErrorHandler(PostErrorHandler handler) { postErrorHandler_ = std::move(handler); }
     void setParam(const QString &name, const QVariant &value) { select_.setParam(name, value); }
+    // The column that identifies a row. Firebird's cursor may hand back a row that this
+    // list stored after the cursor opened; with a key the list shows each row once.
+    void setKeyField(const QString &field) { keyField_ = field.toUpper(); }
 
     // Opening starts the transaction when it is not active; the first row becomes current.
     void open();
@@ -99,6 +104,9 @@ private:
     void runChange(const QString &sql, const std::vector<QVariant> &row, const std::vector<QVariant> &stored);
     void requireBrowse(const char *operation) const;
     void notifyCurrent();
+    // The key of a buffered row, or nothing when the list has no key column.
+    std::optional<qint64> keyOf(const std::vector<QVariant> &row) const;
+    void rememberStored(const std::vector<QVariant> &row);
 
     FbTransaction &transaction_;
     QString name_;
@@ -106,6 +114,11 @@ private:
     FbQuery change_;
     QString insertSql_, updateSql_, deleteSql_, rowCountMessage_;
     PostErrorHandler postErrorHandler_;
+    QString keyField_;
+    int keyColumn_ = -1;
+    // Keys this list inserted or changed while its cursor was still reading: the cursor
+    // may bring these rows again, and they are already in the buffer.
+    std::unordered_set<qint64> storedWhileReading_;
 
     QStringList fields_;
     std::vector<std::vector<QVariant>> rows_;

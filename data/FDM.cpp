@@ -39,6 +39,7 @@ TDM::TDM(QObject *parent) : QObject(parent)
         const QString table = QString::fromLatin1(list.table);
         const QString key = QString::fromLatin1(list.key);
         list.dataset.setSelectSql(QString::fromLatin1(list.select));
+        list.dataset.setKeyField(key);
         list.dataset.setInsertSql(TableColumns::insertSql(table));
         list.dataset.setUpdateSql(TableColumns::updateSql(table, key));
         list.dataset.setDeleteSql(TableColumns::deleteSql(table, key));

@@ -215,3 +215,63 @@ TEST_F(DataModule, DeletingLandsOnTheFollowingRowOrTheNewLast)
     dm.ReopenOrdinaryList(0);
     EXPECT_TRUE(dm.Zwykle.isEmpty());
 }
+
+namespace {
+
+// Fills a table with rows 1..count (at most 10 000) through one statement; names sort as their numbers.
+QString fillStatement(const QString &table, const QString &key, const QString &extraColumn, int count)
+{
+    return QString("insert into %1 (%2, NAZWA%3) with recursive r(n) as (select 0 from rdb$database union all "
+                   "select n + 1 from r where n < 99) select a.n * 100 + b.n + 1, 'N' || lpad(a.n * 100 + b.n + 1, 6, '0')%4 "
+                   "from r a cross join r b where a.n * 100 + b.n < %5")
+        .arg(table, key, extraColumn.isEmpty() ? QString() : ", " + extraColumn,
+             extraColumn.isEmpty() ? QString() : ", 0")
+        .arg(count);
+}
+}
+
+// A cursor ordered by an index hands back rows its own transaction stored after it
+// opened; a list read only in part must still show each row exactly once.
+TEST_F(DataModule, PartlyReadListsShowEveryRowOnceAfterAStore)
+{
+    constexpr int Rows = 5000;
+    db.execute({fillStatement("ADRESACI", "ADRESATID", {}, Rows), fillStatement("TYTULY", "TYTULID", {}, Rows),
+                fillStatement("URZEDY", "URZADID", {}, Rows), fillStatement("SZZWYKLE", "PRZELEWID", "KWOTA", Rows)});
+    struct Case
+    {
+        Dataset &list;
+        std::function<void()> reopen;
+        const char *key;
+        bool editFirst; // false: a new row named to come last
+    };
+    const Case cases[] = {
+        {dm.Adresaci, [&] { dm.ReopenContractors(0); }, "ADRESATID", false},
+        {dm.Tytuly, [&] { dm.ReopenTitles(); }, "TYTULID", false},
+        {dm.Urzedy, [&] { dm.ReopenTaxOffices(); }, "URZADID", false},
+        {dm.szZwykle, [&] { dm.ReopenOrdinaryTemplates(0); }, "PRZELEWID", false},
+        {dm.Adresaci, [&] { dm.ReopenContractors(0); }, "ADRESATID", true},
+        {dm.Tytuly, [&] { dm.ReopenTitles(); }, "TYTULID", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.list.name().toStdString() + (c.editFirst ? " edit" : " insert"));
+        c.reopen();
+        ASSERT_LT(c.list.fetchedCount(), Rows);
+        if (c.editFirst) {
+            c.list.edit();
+        } else {
+            c.list.append();
+            c.list.setValue(c.key, Rows + 1);
+            if (&c.list == &dm.szZwykle)
+                c.list.setValue("KWOTA", QVariant::fromValue(Money()));
+        }
+        c.list.setValue("NAZWA", c.editFirst ? "ZZZ poprawiony" : "ZZZ nowy");
+        c.list.post();
+        c.list.fetchAll();
+        QSet<qint64> keys;
+        for (int row = 0; row < c.list.fetchedCount(); ++row)
+            keys.insert(c.list.valueAt(row, c.key).toLongLong());
+        EXPECT_EQ(c.list.fetchedCount(), Rows + 1); // the edits come after the insertions into the same lists
+        EXPECT_EQ(keys.size(), c.list.fetchedCount());
+        c.reopen(); // commits
+    }
+}

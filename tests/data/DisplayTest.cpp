@@ -79,3 +79,31 @@ TEST(DatasetModel, FollowsTheListAndKeepsSelectionAndCurrentRowInStep)
     dm.Zwykle.enableControls();
     EXPECT_EQ(selection.currentIndex().row(), 10);
 }
+
+// Deleting the last row read while more wait unread: the next row comes in, becomes
+// current and is a row of the grid.
+TEST(DatasetModel, DeletingTheLastRowReadKeepsTheGridCountingEveryRow)
+{
+    FreshDatabase db;
+    db.execute({"insert into ZWYKLE (PRZELEWID, NAZWA1_NAD, KWOTA, DATA_WPR) with recursive r(n) as "
+                "(select 0 from rdb$database union all select n + 1 from r where n < 99) "
+                "select a.n * 100 + b.n + 1, 'N' || (a.n * 100 + b.n + 1), 1, current_timestamp "
+                "from r a cross join r b where a.n * 100 + b.n < 5000"});
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase());
+    DatasetModel model(dm.Zwykle, {{"NAZWA1_NAD", "Zleceniodaca", 168, {}}});
+    QItemSelectionModel selection(&model);
+    model.bindSelection(&selection);
+
+    for (int deletion = 0; deletion < 2; ++deletion) {
+        const int last = dm.Zwykle.fetchedCount() - 1;
+        dm.Zwykle.setCurrentRow(last);
+        const qint32 following = dm.Zwykle.value("PRZELEWID").toInt() - 1; // newest first
+        dm.Zwykle.remove();
+        EXPECT_EQ(model.rowCount(), dm.Zwykle.fetchedCount());
+        EXPECT_EQ(dm.Zwykle.currentRow(), last);
+        EXPECT_EQ(dm.Zwykle.value("PRZELEWID").toInt(), following);
+        EXPECT_EQ(selection.currentIndex().row(), last);
+        EXPECT_EQ(model.data(model.index(last, 0), Qt::DisplayRole).toString(), QString("N%1").arg(following));
+    }
+}
