@@ -1,0 +1,85 @@
+#include "RateListPage.h"
+
+#include "DatasetGrid.h"
+#include "FDM.h"
+#include "FOdsetkiFrm.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton *flatButton(QWidget *parent, const QString &caption)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+}
+
+RateListPage::RateListPage(RateKind kind, const Captions &captions, QWidget *parent)
+    : QWidget(parent), kind_(kind)
+{
+    InsertBtn = flatButton(this, captions.insert);
+    EditBtn = flatButton(this, captions.edit);
+    DeleteBtn = flatButton(this, captions.remove);
+    Dataset &list = RateList(kind);
+    Grid = new DatasetGrid(list, {
+        {QStringLiteral("ODDNIA"), QStringLiteral("Od dnia"), 0, {}},
+        {QStringLiteral("STOPA"), QStringLiteral("Stopa roczna"), 0, QStringLiteral("##0.00 %")},
+    }, this);
+
+    auto *bar = new QHBoxLayout;
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->addWidget(InsertBtn);
+    bar->addWidget(EditBtn);
+    bar->addWidget(DeleteBtn);
+    bar->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(Grid);
+
+    connect(&list, &Dataset::reset, this, &RateListPage::UpdateButtons);
+    connect(&list, &Dataset::rowInserted, this, &RateListPage::UpdateButtons);
+    connect(&list, &Dataset::rowRemoved, this, &RateListPage::UpdateButtons);
+    connect(&list, &Dataset::currentRowChanged, this, &RateListPage::UpdateButtons);
+    UpdateButtons();
+}
+
+void RateListPage::UpdateButtons()
+{
+    const Dataset &list = RateList(kind_);
+    const bool hasEntry = list.isOpen() && !list.isEmpty();
+    EditBtn->setEnabled(hasEntry);
+    DeleteBtn->setEnabled(hasEntry);
+}
+
+void RateListPage::InsertEntry()
+{
+    TOdsetkiFrm editor(this);
+    editor.ShowNew(kind_);
+}
+
+void RateListPage::EditEntry()
+{
+    TOdsetkiFrm editor(this);
+    editor.ShowCurrent(kind_);
+}
+
+void RateListPage::DeleteEntry()
+{
+    if (!DM->AskConfirmation(QStringLiteral("Usunąć bieżącą pozycję z wykazu?")))
+        return;
+    // Made durable by the next save in this table or when the interest window closes.
+    RateList(kind_).remove();
+}
+
+void RateListPage::GridDblClick()
+{
+    if (EditBtn->isEnabled())
+        EditEntry();
+}

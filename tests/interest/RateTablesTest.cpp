@@ -1,0 +1,182 @@
+#include "DatasetGrid.h"
+#include "InterestFixture.h"
+#include "RateEdit.h"
+#include "FOdsetkiTbl.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+class RateTables : public InterestFixture
+{
+protected:
+    void SetUp() override
+    {
+        InterestFixture::SetUp();
+        frm.OpenRateLists();
+    }
+
+    QToolButton *button(const char *name) const { return frm.findChild<QToolButton *>(QLatin1String(name)); }
+    QToolButton *insertButton(RateKind kind) const
+    {
+        return button(kind == RateKind::Tax ? "InsertPodBtn" : "InsertUstBtn");
+    }
+
+    // Answers the rate editor: the day and rate typed (when given), then "Zapisz" once.
+    // Records what the editor showed on opening and whether it closed.
+    void saveWith(const char *day, const char *rate)
+    {
+        modal.script = [this, day, rate](QDialog &editor) {
+            auto *dayField = editor.findChild<QDateEdit *>(QStringLiteral("EdOdDnia"));
+            auto *rateField = editor.findChild<RateEdit *>(QStringLiteral("EdStopa"));
+            opened = dayField->date().toString(Qt::ISODate) + u' ' + rateField->Value().toPlainString();
+            if (day)
+                dayField->setDate(Day(day));
+            if (rate) {
+                Money value;
+                EXPECT_TRUE(Money::parse(QLatin1String(rate), value));
+                rateField->SetValue(value);
+            }
+            editor.findChild<QPushButton *>(QStringLiteral("PostBtn"))->click();
+            closed = editor.result() == QDialog::Accepted;
+            return editor.result();
+        };
+    }
+
+    TOdsetkiTbl frm;
+    QString opened;
+    bool closed = false;
+};
+
+struct SaveCase
+{
+    RateKind kind;
+    const char *day;
+    const char *rate;
+    QStringList warnings;   // empty: the entry is stored
+};
+
+}
+
+// The day is checked before the rate, each against its table; a refused entry leaves
+// the editor open and nothing stored, an accepted one is committed at once.
+TEST_F(RateTables, EditorRefusesADayBeforeTheTablesFirstDayThenARateNotAboveZero)
+{
+    const RateKind tax = RateKind::Tax, statutory = RateKind::Statutory;
+    const QString tooEarlyTax = QStringLiteral("Data nie może być wcześniejsza niż 01.01.1998 r.");
+    const QString tooEarlyStatutory = QStringLiteral("Data nie może być wcześniejsza niż 01.01.1965 r.");
+    const QString noRate = QStringLiteral("Stopa odsetek musi być większa od 0.");
+    const std::vector<SaveCase> cases = {
+        {tax, "1997-12-31", "5", {tooEarlyTax}},
+        {tax, "1998-01-01", "5", {}},
+        {statutory, "1964-12-31", "5", {tooEarlyStatutory}},
+        {statutory, "1965-01-01", "5", {}},
+        {tax, "1997-12-31", "0", {tooEarlyTax}},
+        {tax, "2004-01-01", "0", {noRate}},
+        {tax, "2004-01-01", "0.01", {}},
+    };
+    for (const SaveCase &c : cases) {
+        SCOPED_TRACE(std::string(c.day) + " " + c.rate);
+        messages.warnings.clear();
+        modal.titles.clear();
+        const QStringList before = committed(c.kind);
+        saveWith(c.day, c.rate);
+        insertButton(c.kind)->click();
+
+        EXPECT_EQ(modal.titles, QStringList{c.kind == tax ? "Odsetki podatkowe" : "Odsetki ustawowe"});
+        EXPECT_EQ(opened, QDate::currentDate().toString(Qt::ISODate) + " 0.00");
+        EXPECT_EQ(messages.warnings, c.warnings);
+        EXPECT_EQ(closed, c.warnings.isEmpty());
+        QStringList expected = before;
+        if (c.warnings.isEmpty()) {
+            Money rate;
+            Money::parse(QLatin1String(c.rate), rate);
+            expected << QString::fromLatin1(c.day) + u' ' + rate.toPlainString();
+            expected.sort();
+        }
+        EXPECT_EQ(committed(c.kind), expected);
+    }
+}
+
+TEST_F(RateTables, ASavedEntryTakesItsPlaceByDayAndIsSelected)
+{
+    addRates(RateKind::Tax, {{"2004-01-01", "12"}, {"2004-05-01", "10"}});
+    saveWith("2004-03-01", "11.5");
+    button("InsertPodBtn")->click();
+    EXPECT_EQ(shown(RateKind::Tax), (QStringList{"2004-01-01 12.00", "2004-03-01 11.50", "2004-05-01 10.00"}));
+    EXPECT_EQ(dm.OdsetkiPod.currentRow(), 1);
+    EXPECT_EQ(frm.findChild<DatasetGrid *>("PodatGrid")->currentIndex().row(), 1);
+
+    // Editing starts from the entry where the list stands and keeps its identifier.
+    const int id = dm.OdsetkiPod.value("WPISID").toInt();
+    saveWith("2004-06-01", "9");
+    button("EditPodBtn")->click();
+    EXPECT_EQ(opened, "2004-03-01 11.50");
+    EXPECT_EQ(committed(RateKind::Tax), (QStringList{"2004-01-01 12.00", "2004-05-01 10.00", "2004-06-01 9.00"}));
+    EXPECT_EQ(dm.OdsetkiPod.currentRow(), 2);
+    EXPECT_EQ(dm.OdsetkiPod.value("WPISID").toInt(), id);
+}
+
+TEST_F(RateTables, EditAndDeleteNeedAnEntryAndADoubleClickEditsOnlyThen)
+{
+    EXPECT_FALSE(button("EditUstBtn")->isEnabled());
+    EXPECT_FALSE(button("DeleteUstBtn")->isEnabled());
+    EXPECT_TRUE(button("InsertUstBtn")->isEnabled());
+    frm.UstawGridDblClick();
+    EXPECT_TRUE(modal.titles.isEmpty());
+
+    saveWith("2016-01-01", "7");
+    button("InsertUstBtn")->click();
+    EXPECT_TRUE(button("EditUstBtn")->isEnabled());
+    EXPECT_TRUE(button("DeleteUstBtn")->isEnabled());
+    saveWith(nullptr, "5");
+    frm.UstawGridDblClick();
+    EXPECT_EQ(opened, "2016-01-01 7.00");
+    EXPECT_EQ(shown(RateKind::Statutory), QStringList{"2016-01-01 5.00"});
+
+    messages.answerNext(true);
+    button("DeleteUstBtn")->click();
+    EXPECT_FALSE(button("EditUstBtn")->isEnabled());
+    EXPECT_FALSE(button("DeleteUstBtn")->isEnabled());
+}
+
+// A deletion is not committed by itself: the next save in the same table commits it.
+TEST_F(RateTables, ADeletionIsCommittedWithTheNextSaveInItsTable)
+{
+    addRates(RateKind::Tax, {{"2004-01-01", "12"}, {"2004-05-01", "10"}});
+    addRates(RateKind::Statutory, {{"2004-01-01", "13"}});
+
+    messages.answerNext(false);
+    button("DeletePodBtn")->click();
+    EXPECT_EQ(messages.questions, QStringList{"Usunąć bieżącą pozycję z wykazu?"});
+    EXPECT_EQ(shown(RateKind::Tax).size(), 2);
+
+    messages.answerNext(true);
+    button("DeletePodBtn")->click();
+    EXPECT_EQ(shown(RateKind::Tax), QStringList{"2004-01-01 12.00"});
+    EXPECT_EQ(committed(RateKind::Tax).size(), 2);
+
+    saveWith("2010-01-01", "13");
+    button("InsertUstBtn")->click();
+    EXPECT_EQ(committed(RateKind::Tax).size(), 2);
+
+    saveWith("2010-01-01", "8");
+    button("InsertPodBtn")->click();
+    EXPECT_EQ(committed(RateKind::Tax), (QStringList{"2004-01-01 12.00", "2010-01-01 8.00"}));
+}
+
+// Another user removed the entry meanwhile: the update touches no row. The editor says
+// so with the database's message, stays open, and the list keeps the stored values.
+TEST_F(RateTables, AFailedSaveIsReportedAndTheEditorStaysOpen)
+{
+    addRates(RateKind::Tax, {{"2004-01-01", "12"}});
+    db.execute({"delete from ODSETKIPOD"});
+    saveWith(nullptr, "9");
+    button("EditPodBtn")->click();
+    EXPECT_EQ(messages.warnings, QStringList{"Update Failed"});
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(dm.OdsetkiPod.state(), Dataset::State::Browse);
+    EXPECT_EQ(shown(RateKind::Tax), QStringList{"2004-01-01 12.00"});
+}
