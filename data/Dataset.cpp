@@ -91,21 +91,33 @@ int Dataset::fetchMore(int count)
 {
     const int first = fetchedCount();
     QVector<QVariant> row;
-    while (fetchedCount() - first < count && select_.isOpen()) {
-        if (!select_.fetch(row))
-            break;
-        std::vector<QVariant> fetched(row.begin(), row.end());
-        if (!storedWhileReading_.empty()) {
-            const std::optional<qint64> key = keyOf(fetched);
-            if (key && storedWhileReading_.count(*key))
-                continue;
+    try {
+        while (fetchedCount() - first < count && select_.isOpen()) {
+            if (!select_.fetch(row))
+                break;
+            std::vector<QVariant> fetched(row.begin(), row.end());
+            if (!storedWhileReading_.empty()) {
+                const std::optional<qint64> key = keyOf(fetched);
+                if (key && storedWhileReading_.count(*key))
+                    continue;
+            }
+            rows_.push_back(std::move(fetched));
         }
-        rows_.push_back(std::move(fetched));
+    } catch (...) {
+        // A cursor that failed once is not asked again: the list keeps what it read,
+        // and views that scroll on do not raise the same error over and over.
+        select_.close();
+        notifyFetched(first);
+        throw;
     }
-    const int got = fetchedCount() - first;
-    if (got > 0 && !controlsDisabled())
+    notifyFetched(first);
+    return fetchedCount() - first;
+}
+
+void Dataset::notifyFetched(int first)
+{
+    if (fetchedCount() > first && !controlsDisabled())
         emit rowsFetched(first, fetchedCount() - 1);
-    return got;
 }
 
 void Dataset::fetchAll()

@@ -104,6 +104,7 @@ private:
     void runChange(const QString &sql, const std::vector<QVariant> &row, const std::vector<QVariant> &stored);
     void requireBrowse(const char *operation) const;
     void notifyCurrent();
+    void notifyFetched(int first);
     // The key of a buffered row, or nothing when the list has no key column.
     std::optional<qint64> keyOf(const std::vector<QVariant> &row) const;
     void rememberStored(const std::vector<QVariant> &row);

@@ -1,7 +1,10 @@
 #include "DatasetModel.h"
 
 #include "DisplayFormat.h"
+#include "FailureReport.h"
 #include "Money.h"
+
+#include <QTimer>
 
 namespace {
 // Rows read per scroll step of a view.
@@ -78,7 +81,26 @@ bool DatasetModel::canFetchMore(const QModelIndex &parent) const
 void DatasetModel::fetchMore(const QModelIndex &parent)
 {
     if (!parent.isValid())
-        dataset_.fetchMore(FetchStep);
+        guarded([this] { dataset_.fetchMore(FetchStep); });
+}
+
+bool DatasetModel::guarded(const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const std::exception &) {
+        // Views call in here while laying out or painting: the report, a modal box,
+        // waits until they are done.
+        QTimer::singleShot(0, this, [error = std::current_exception()] {
+            try {
+                std::rethrow_exception(error);
+            } catch (const std::exception &caught) {
+                ReportFailure(caught);
+            }
+        });
+    }
+    return false;
 }
 
 void DatasetModel::datasetReset()
@@ -150,6 +172,9 @@ void DatasetModel::selectionCurrentChanged(const QModelIndex &current)
     if (syncing_ || !current.isValid())
         return;
     syncing_ = true;
-    dataset_.setCurrentRow(current.row());
+    const bool moved = guarded([this, row = current.row()] { dataset_.setCurrentRow(row); });
     syncing_ = false;
+    // The list could not go there: the grid goes back to the row the list stands on.
+    if (!moved)
+        selectCurrent();
 }

@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 #include <QPointer>
 #include <QVector>
+#include <functional>
 
 struct DatasetColumn
 {
@@ -47,6 +48,9 @@ private:
     void datasetCurrentChanged(int row);
     void selectionCurrentChanged(const QModelIndex &current);
     void selectCurrent();
+    // Runs work that reaches the database on behalf of a view under the general error
+    // report; false when it failed.
+    bool guarded(const std::function<void()> &work);
 
     Dataset &dataset_;
     QVector<DatasetColumn> columns_;

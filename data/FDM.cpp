@@ -1,6 +1,7 @@
 #include "FDM.h"
 
 #include "DatabasePath.h"
+#include "FailureReport.h"
 #include "MessageSeam.h"
 #include "TableColumns.h"
 
@@ -22,6 +23,19 @@ TDM::TDM(QObject *parent) : QObject(parent)
 {
     DM = this;
     Baza.setDatabaseName(QString::fromLatin1(InitialDatabaseName));
+
+    // Named in the message that lists what could not be saved at the end of the run.
+    const std::pair<FbTransaction &, const char *> descriptions[] = {
+        {trZwykle, "przelewy zwykłe"}, {trPodatkowe, "przelewy podatkowe"}, {trZusowe, "przelewy ZUS"},
+        {trAdresaci, "kontrahenci"}, {trUrzedy, "organy podatkowe"}, {trTytuly, "tytuły zapłaty"},
+        {trSzZwykle, "szablony przelewów zwykłych"}, {trSzPodatkowe, "szablony przelewów podatkowych"},
+        {trZwykly, "odczyt przelewu zwykłego"}, {trPodatkowy, "odczyt przelewu podatkowego"},
+        {trZus, "odczyt przelewu ZUS"}, {PodatkoweTrans, "stopy odsetek podatkowych"},
+        {UstawoweTrans, "stopy odsetek ustawowych"}, {trq, "zapytanie pomocnicze"},
+        {TrFunc, "numeracja pozycji"}, {trUpg, "aktualizacja bazy danych"},
+    };
+    for (const auto &[transaction, description] : descriptions)
+        transaction.setDescription(QString::fromUtf8(description));
 
     const ListDefinition lists[] = {
         {Zwykle, "ZWYKLE", "PRZELEWID", "select *\nfrom ZWYKLE\norder by PRZELEWID desc"},
@@ -66,10 +80,11 @@ TDM::TDM(QObject *parent) : QObject(parent)
 
 TDM::~TDM()
 {
+    // The user learns what could not be saved; a connection already reported lost is not reported again.
     try {
         Baza.close();
     } catch (const FbError &error) {
-        MessageSeam::warning(error.message());
+        ReportFailure(error);
     }
     if (DM == this)
         DM = nullptr;

@@ -1,6 +1,10 @@
 #include "FbConnection.h"
 
+#include "FailureReport.h"
 #include "FbTransaction.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -50,23 +54,42 @@ void FbConnection::open()
         status.check();
     }
     attachment_ = attachment;
+    ConnectionOpened();
 }
 
 void FbConnection::close()
 {
     if (!attachment_)
         return;
-    for (FbTransaction *transaction : transactions_)
-        if (transaction->isActive())
+    // Every transaction gets its commit, whatever became of the one before it.
+    std::vector<std::pair<const FbTransaction *, FbError>> failures;
+    for (FbTransaction *transaction : transactions_) {
+        if (!transaction->isActive())
+            continue;
+        try {
             transaction->commit();
+        } catch (const FbError &error) {
+            failures.emplace_back(transaction, error);
+            transaction->abandon();
+        }
+    }
     FbApi::Status status;
     attachment_->detach(&status);
     if (status.failed())
-        attachment_->release();
+        attachment_->release(); // the commits decided what was saved; the detach cannot lose more
     attachment_ = nullptr;
     provider_->release();
     provider_ = nullptr;
-    status.check();
+    if (failures.empty())
+        return;
+    const bool allLost = std::all_of(failures.begin(), failures.end(),
+                                     [](const auto &failure) { return failure.second.isConnectionLost(); });
+    if (allLost)
+        throw failures.front().second;
+    QString message = QStringLiteral("Nie udało się zapisać w bazie danych zmian:");
+    for (const auto &[transaction, error] : failures)
+        message += QStringLiteral("\r– %1: %2").arg(transaction->description(), error.message());
+    throw FbError(message);
 }
 
 Firebird::IAttachment *FbConnection::attachment() const

@@ -26,7 +26,9 @@ public:
     const QString &databaseName() const { return databaseName_; }
 
     void open();
-    // Commits every transaction still active, then detaches.
+    // Commits every transaction still active, each one even when another fails, then
+    // detaches. A failed commit is rolled back; the error thrown then names what each
+    // failed transaction was for (or is the lost connection itself).
     void close();
     bool isOpen() const { return attachment_ != nullptr; }
 

@@ -4,25 +4,40 @@
 #include <QVector>
 #include <stdexcept>
 
-// Every failure of the database layer: the database's own message and its error
-// codes (the first is the primary one). Code 0 marks a refusal of this program's
-// own, such as a text the database's character set cannot hold.
+// Every failure of the database layer: the message for the user and the database's
+// error codes (the first is the primary one). Code 0 marks a refusal of this
+// program's own, such as a text the database's character set cannot hold.
+//
+// Two kinds of failure mean the same to every window and read as one Polish sentence
+// each: a conflict with another user's change of the same row, and a lost
+// connection. Every other failure carries the database's own message.
 class FbError : public std::runtime_error
 {
 public:
     static constexpr long DuplicateInUniqueIndex = 335544349;
 
-    FbError(const QString &message, QVector<long> codes)
-        : std::runtime_error(message.toStdString()), message_(message), codes_(std::move(codes)) {}
+    enum class Kind { Other, Conflict, ConnectionLost };
+
+    static const QString &ConflictMessage();
+    static const QString &ConnectionLostMessage();
+
+    FbError(const QString &message, QVector<long> codes);
     explicit FbError(const QString &message) : FbError(message, {}) {}
 
     const QString &message() const { return message_; }
+    // What the database itself said (the same as message() unless the kind is not Other).
+    const QString &databaseMessage() const { return databaseMessage_; }
     long code() const { return codes_.isEmpty() ? 0 : codes_.first(); }
     bool hasCode(long code) const { return codes_.contains(code); }
+    Kind kind() const { return kind_; }
+    bool isConflict() const { return kind_ == Kind::Conflict; }
+    bool isConnectionLost() const { return kind_ == Kind::ConnectionLost; }
 
 private:
     QString message_;
+    QString databaseMessage_;
     QVector<long> codes_;
+    Kind kind_ = Kind::Other;
 };
 
 // Ends the operation that asked for a store silently, after the user has already

@@ -10,12 +10,7 @@ FbTransaction::FbTransaction(FbConnection &connection, Kind kind)
 
 FbTransaction::~FbTransaction()
 {
-    if (handle_) {
-        FbApi::Status status;
-        handle_->rollback(&status);
-        if (status.failed())
-            handle_->release();
-    }
+    abandon();
     if (connectionAlive_)
         connection_.delist(this);
 }
@@ -23,6 +18,17 @@ FbTransaction::~FbTransaction()
 void FbTransaction::connectionGone()
 {
     connectionAlive_ = false;
+}
+
+void FbTransaction::abandon()
+{
+    if (!handle_)
+        return;
+    FbApi::Status status;
+    handle_->rollback(&status);
+    if (status.failed())
+        handle_->release();
+    handle_ = nullptr;
 }
 
 void FbTransaction::start()
@@ -36,6 +42,9 @@ void FbTransaction::start()
     if (kind_ == Kind::Snapshot) {
         tpb->insertTag(&status, isc_tpb_concurrency);
         tpb->insertTag(&status, isc_tpb_wait);
+        // A wait on another desktop's uncommitted change ends, as a conflict, instead
+        // of freezing the window until that desktop commits.
+        tpb->insertInt(&status, isc_tpb_lock_timeout, LockTimeoutSeconds);
         tpb->insertTag(&status, isc_tpb_write);
     } else {
         tpb->insertTag(&status, isc_tpb_read_committed);

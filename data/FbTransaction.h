@@ -3,6 +3,7 @@
 #include "FbApi.h"
 
 #include <QList>
+#include <QString>
 
 class FbConnection;
 
@@ -27,10 +28,17 @@ public:
         ReadCommittedNoWait,   // read_committed, rec_version, nowait
     };
 
+    // How long a snapshot transaction waits for a row another transaction holds.
+    static constexpr int LockTimeoutSeconds = 10;
+
     explicit FbTransaction(FbConnection &connection, Kind kind = Kind::Snapshot);
     ~FbTransaction();
     FbTransaction(const FbTransaction &) = delete;
     FbTransaction &operator=(const FbTransaction &) = delete;
+
+    // What the transaction serves, in words for the user ("kontrahenci").
+    void setDescription(const QString &description) { description_ = description; }
+    const QString &description() const { return description_; }
 
     bool isActive() const { return handle_ != nullptr; }
     void start();
@@ -48,6 +56,8 @@ public:
 private:
     friend class FbConnection;
     void connectionGone();
+    // After a failed commit: rolls back, or at least lets go of the handle.
+    void abandon();
     void closeUsers();
 
     FbConnection &connection_;
@@ -55,4 +65,5 @@ private:
     Firebird::ITransaction *handle_ = nullptr;
     QList<FbTransactionUser *> users_;
     bool connectionAlive_ = true;
+    QString description_ = QStringLiteral("transakcja");
 };

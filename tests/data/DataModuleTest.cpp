@@ -275,3 +275,76 @@ TEST_F(DataModule, PartlyReadListsShowEveryRowOnceAfterAStore)
         c.reopen(); // commits
     }
 }
+
+// The end of the run commits every list's changes even when one commit fails, and
+// tells the user which could not be saved.
+TEST_F(DataModule, ClosingCommitsEveryTransactionAndNamesTheOnesThatFailed)
+{
+    db.execute({"create exception NIE_ZAPISANO 'zapis zablokowany'", "create table BLOKADA (TX bigint)",
+                "create trigger BLOKUJ on transaction commit as begin "
+                "if (exists(select 1 from BLOKADA where TX = current_transaction)) then exception NIE_ZAPISANO; end"});
+    {
+        TDM closing;
+        ASSERT_TRUE(closing.ConnectDatabase());
+        closing.Zwykle.append();
+        closing.Zwykle.setValue("PRZELEWID", 501);
+        closing.Zwykle.setValue("KWOTA", QVariant::fromValue(Money::fromGrosze(1)));
+        closing.Zwykle.setValue("DATA_WPR", QDateTime::currentDateTime());
+        closing.Zwykle.post();
+        closing.Tytuly.append();
+        closing.Tytuly.setValue("TYTULID", 502);
+        closing.Tytuly.setValue("NAZWA", "Zablokowany");
+        closing.Tytuly.post();
+        FbQuery block(closing.trTytuly);
+        block.setSql("insert into BLOKADA values (current_transaction)");
+        block.execute();
+        closing.szZwykle.append(); // committed after the titles
+        closing.szZwykle.setValue("PRZELEWID", 503);
+        closing.szZwykle.setValue("NAZWA", "Po nieudanym");
+        closing.szZwykle.setValue("KWOTA", QVariant::fromValue(Money::fromGrosze(1)));
+        closing.szZwykle.post();
+    }
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings[0].contains("tytuły zapłaty: ")) << messages.warnings[0].toStdString();
+    EXPECT_TRUE(messages.warnings[0].contains("zapis zablokowany")) << messages.warnings[0].toStdString();
+    EXPECT_FALSE(messages.warnings[0].contains("szablony")) << messages.warnings[0].toStdString();
+
+    DM = &dm;
+    dm.ReopenOrdinaryList(0);
+    dm.ReopenTitles();
+    dm.ReopenOrdinaryTemplates(503);
+    EXPECT_TRUE(dm.Zwykle.locate("PRZELEWID", 501));
+    EXPECT_TRUE(dm.Tytuly.isEmpty());
+    EXPECT_EQ(dm.szZwykle.value("PRZELEWID").toInt(), 503);
+}
+
+// The rate tables never wait: a row another desktop holds fails at once as a conflict,
+// the row stays in edit, and the same store succeeds once the other side commits.
+TEST_F(DataModule, RateTableConflictKeepsTheRowInEditAndARetrySucceeds)
+{
+    db.execute({"insert into ODSETKIPOD (WPISID, ODDNIA, STOPA) values (1, '2026-01-01', 13)"});
+    TDM other;
+    ASSERT_TRUE(other.ConnectDatabase());
+    DM = &dm;
+    other.OdsetkiPod.open();
+    other.OdsetkiPod.edit();
+    other.OdsetkiPod.setValue("STOPA", QVariant::fromValue(Money::fromZloty(14)));
+    other.OdsetkiPod.post();
+
+    dm.OdsetkiPod.open();
+    dm.OdsetkiPod.edit();
+    dm.OdsetkiPod.setValue("STOPA", QVariant::fromValue(Money::fromZloty(15)));
+    try {
+        dm.OdsetkiPod.post();
+        FAIL() << "stored over another desktop's uncommitted change";
+    } catch (const FbError &error) {
+        EXPECT_EQ(error.message(), FbError::ConflictMessage()) << error.databaseMessage().toStdString();
+    }
+    EXPECT_EQ(dm.OdsetkiPod.state(), Dataset::State::Edit);
+
+    other.PodatkoweTrans.commit();
+    dm.OdsetkiPod.post();
+    dm.PodatkoweTrans.commit();
+    dm.OdsetkiPod.open();
+    EXPECT_EQ(dm.OdsetkiPod.value("STOPA").value<Money>(), Money::fromZloty(15));
+}

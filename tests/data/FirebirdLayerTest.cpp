@@ -1,7 +1,9 @@
+#include "FailureReport.h"
 #include "FbConnection.h"
 #include "FbQuery.h"
 #include "FbTransaction.h"
 #include "FreshDatabase.h"
+#include "MessageRecorder.h"
 #include "Money.h"
 #include "NamedParams.h"
 
@@ -146,4 +148,39 @@ TEST_F(FirebirdLayer, ClosingTheConnectionCommitsActiveTransactions)
     }
     connection.open();
     EXPECT_EQ(firstRow("select NAZWA from TYTULY where TYTULID = 5").value(0).toString(), "Abonament");
+}
+
+// What the general error report shows for each kind of database failure.
+TEST(FailureReport, ConflictsAndLostConnectionsReadAsPolishSentencesTheLossOnlyOnce)
+{
+    MessageRecorder messages;
+    int endings = 0;
+    SetConnectionLostAction([&] { ++endings; });
+    const struct
+    {
+        QVector<long> codes;
+        QString shown; // empty: nothing
+    } cases[] = {
+        {{335544336, 335544451, 335544878}, FbError::ConflictMessage()}, // update conflict
+        {{335544345, 335544878}, FbError::ConflictMessage()},            // no-wait lock conflict
+        {{335544510}, FbError::ConflictMessage()},                       // lock wait timed out
+        {{335544665}, "raw: 335544665"},                                 // anything else: the database's words
+        {{335544856, 335545115}, FbError::ConnectionLostMessage()},      // attachment killed
+        {{335544721}, {}},                                               // the same loss again: silent
+        {{335544451}, FbError::ConflictMessage()},
+    };
+    QStringList expected;
+    for (const auto &c : cases) {
+        ReportFailure(FbError(QString("raw: %1").arg(c.codes.first()), c.codes));
+        if (!c.shown.isEmpty())
+            expected << c.shown;
+    }
+    EXPECT_EQ(messages.warnings, expected);
+    EXPECT_EQ(endings, 1);
+    ConnectionOpened();
+    ReportFailure(FbError("raw", {335544726}));
+    EXPECT_EQ(messages.warnings.last(), FbError::ConnectionLostMessage());
+    EXPECT_EQ(endings, 2);
+    SetConnectionLostAction({});
+    ConnectionOpened();
 }
