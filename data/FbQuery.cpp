@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QTime>
 #include <cstring>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -23,25 +25,55 @@ qint64 pow10(int exponent)
 }
 
 // A Money value (four decimals) as the integer of a column scaled by 10^scale (scale <= 0),
-// rounded half away from zero when the column keeps fewer decimals.
-qint64 moneyToScaled(const Money &money, int scale)
+// rounded half away from zero when the column keeps fewer decimals; nothing when the
+// integer would not fit in 64 bits.
+std::optional<qint64> moneyToScaled(const Money &money, int scale)
 {
     const int decimals = -scale;
-    if (decimals >= 4)
-        return money.raw() * pow10(decimals - 4);
+    if (decimals >= 4) {
+        qint64 scaled = 0;
+        if (__builtin_mul_overflow(money.raw(), pow10(decimals - 4), &scaled))
+            return std::nullopt;
+        return scaled;
+    }
     const qint64 divisor = pow10(4 - decimals);
     const qint64 raw = money.raw();
-    const qint64 magnitude = raw < 0 ? -raw : raw;
-    const qint64 rounded = (magnitude + divisor / 2) / divisor;
-    return raw < 0 ? -rounded : rounded;
+    // On the unsigned magnitude, so that the most negative amount does not overflow.
+    const quint64 magnitude = raw < 0 ? 0 - quint64(raw) : quint64(raw);
+    const quint64 rounded = (magnitude + quint64(divisor) / 2) / quint64(divisor);
+    return raw < 0 ? -qint64(rounded) : qint64(rounded);
 }
 
-Money scaledToMoney(qint64 value, int scale)
+// Nothing when the column holds a number a Money cannot (more than 922 337 203 685 477 in whole units).
+std::optional<Money> scaledToMoney(qint64 value, int scale)
 {
     const int decimals = -scale;
-    if (decimals <= 4)
-        return Money::fromRaw(value * pow10(4 - decimals));
-    return Money::fromRaw(value / pow10(decimals - 4));
+    if (decimals > 4)
+        return Money::fromRaw(value / pow10(decimals - 4));
+    qint64 raw = 0;
+    if (__builtin_mul_overflow(value, pow10(4 - decimals), &raw))
+        return std::nullopt;
+    return Money::fromRaw(raw);
+}
+
+// The range of the integer column a parameter goes into.
+bool fitsColumn(qint64 number, unsigned type)
+{
+    if (type == SQL_SHORT)
+        return number >= std::numeric_limits<qint16>::min() && number <= std::numeric_limits<qint16>::max();
+    if (type == SQL_LONG)
+        return number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max();
+    return true;
+}
+
+// An invalid date or time stands for "no value": stored as NULL, never as year 0.
+bool isEmptyDate(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QDate>())
+        return !value.toDate().isValid();
+    if (value.metaType() == QMetaType::fromType<QDateTime>())
+        return !value.toDateTime().isValid();
+    return false;
 }
 
 template <typename T>
@@ -222,10 +254,12 @@ FbQuery::Input FbQuery::prepareInput()
     auto *data = reinterpret_cast<unsigned char *>(input.buffer.data());
     for (unsigned i = 0; i < count; ++i) {
         const QString &name = positionNames_.value(int(i));
-        const QVariant value = params_.value(name);
+        QVariant value = params_.value(name);
         const unsigned type = metadata->getType(&status, i) & TypeMask;
         const int scale = metadata->getScale(&status, i);
         unsigned char *at = data + metadata->getOffset(&status, i);
+        if (isEmptyDate(value))
+            value = QVariant();
         put<short>(data + metadata->getNullOffset(&status, i), value.isValid() ? 0 : -1);
         if (!value.isValid())
             continue;
@@ -246,12 +280,19 @@ FbQuery::Input FbQuery::prepareInput()
                     money = value.value<Money>();
                 else if (!Money::parse(value.toString(), money))
                     throw FbError(QStringLiteral("Pole %1: nieprawidłowa kwota „%2”.").arg(name, value.toString()));
-                number = moneyToScaled(money, scale);
+                const std::optional<qint64> scaled = moneyToScaled(money, scale);
+                if (!scaled || !fitsColumn(*scaled, type))
+                    throw FbError(QStringLiteral("Pole %1: kwota %2 jest za duża, by zapisać ją w bazie danych.")
+                                      .arg(name, money.toPlainString(4)));
+                number = *scaled;
             } else {
                 bool ok = false;
                 number = value.toLongLong(&ok);
                 if (!ok)
                     throw FbError(QStringLiteral("Pole %1: nieprawidłowa liczba „%2”.").arg(name, value.toString()));
+                if (!fitsColumn(number, type))
+                    throw FbError(QStringLiteral("Pole %1: liczba %2 jest poza zakresem, który można zapisać w bazie danych.")
+                                      .arg(name).arg(number));
             }
             if (type == SQL_SHORT)
                 put<qint16>(at, static_cast<qint16>(number));
@@ -331,8 +372,12 @@ QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
         case SQL_INT64: {
             const qint64 number = type == SQL_SHORT ? get<qint16>(at)
                 : type == SQL_LONG ? get<qint32>(at) : get<qint64>(at);
-            if (scale < 0)
-                row.append(QVariant::fromValue(scaledToMoney(number, scale)));
+            if (scale < 0) {
+                const std::optional<Money> money = scaledToMoney(number, scale);
+                if (!money)
+                    throw FbError(QStringLiteral("Kolumna %1: kwota jest za duża, by ją odczytać.").arg(columns_.value(int(i))));
+                row.append(QVariant::fromValue(*money));
+            }
             else if (type == SQL_INT64)
                 row.append(QVariant::fromValue<qint64>(number));
             else

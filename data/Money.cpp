@@ -44,7 +44,10 @@ bool Money::parse(const QString &text, Money &out)
         return false;
     for (int i = fractionDigits; i < 4; ++i)
         fraction *= 10;
-    const std::int64_t raw = units * Scale + fraction;
+    // The whole units fit; with the fraction the largest of them may not.
+    std::int64_t raw = 0;
+    if (__builtin_add_overflow(units * Scale, fraction, &raw))
+        return false;
     out = fromRaw(negative ? -raw : raw);
     return true;
 }

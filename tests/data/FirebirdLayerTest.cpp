@@ -184,3 +184,81 @@ TEST(FailureReport, ConflictsAndLostConnectionsReadAsPolishSentencesTheLossOnlyO
     SetConnectionLostAction({});
     ConnectionOpened();
 }
+
+// Numbers the column cannot hold are refused with an error, never wrapped or left to
+// undefined behaviour; an invalid date is stored as no date at all.
+TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
+{
+    const struct
+    {
+        const char *sql;
+        QVariant value;
+        bool refused;
+    } cases[] = {
+        {"select cast(:V as integer) from rdb$database", 2147483647, false},
+        {"select cast(:V as integer) from rdb$database", qint64(2147483648LL), true},
+        {"select cast(:V as integer) from rdb$database", qint64(-2147483649LL), true},
+        {"select cast(:V as integer) from rdb$database", QString("4294967297"), true},
+        {"select cast(:V as smallint) from rdb$database", -32768, false},
+        {"select cast(:V as smallint) from rdb$database", 40000, true},
+        {"select cast(:V as numeric(9,2)) from rdb$database", QVariant::fromValue(Money::fromZloty(30000000)), true},
+        {"select cast(:V as numeric(18,6)) from rdb$database", QVariant::fromValue(Money::fromZloty(10000000000000LL)), true},
+        {"select cast(:V as numeric(18,6)) from rdb$database", QVariant::fromValue(Money::fromZloty(1000000)), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.sql) + " " + c.value.toString().toStdString());
+        FbTransaction transaction(connection);
+        FbQuery query(transaction);
+        query.setSql(c.sql);
+        query.setParam("V", c.value);
+        if (c.refused) {
+            EXPECT_THROW(query.open(), FbError);
+        } else {
+            query.open();
+            QVector<QVariant> row;
+            ASSERT_TRUE(query.fetch(row));
+            EXPECT_TRUE(row.value(0) == c.value) << row.value(0).toString().toStdString();
+        }
+    }
+
+    insertOrdinary(1, "data", QVariant::fromValue(Money::fromZloty(1)));
+    {
+        FbTransaction transaction(connection);
+        FbQuery update(transaction);
+        update.setSql("update ZWYKLE set DATA_PRZEK = :D, DATA_WPR = :W");
+        update.setParam("D", QDate());
+        update.setParam("W", QDateTime(QDate(2026, 2, 30), QTime(10, 0))); // no such day
+        EXPECT_THROW(update.execute(), FbError);                          // not null: refused, not year 0
+        update.setParam("W", QDateTime(QDate(2026, 2, 28), QTime(10, 0)));
+        update.execute();
+        transaction.commit();
+    }
+    EXPECT_FALSE(firstRow("select DATA_PRZEK from ZWYKLE").value(0).isValid());
+
+    // More than a Money holds, read back from the database.
+    FbTransaction transaction(connection);
+    FbQuery query(transaction);
+    query.setSql("select cast(9999999999999999.99 as numeric(18,2)) from rdb$database");
+    query.open();
+    QVector<QVariant> row;
+    EXPECT_THROW(query.fetch(row), FbError);
+}
+
+TEST(Money, ParsingRefusesWhatA64BitAmountCannotHold)
+{
+    const struct
+    {
+        const char *text;
+        bool parsed;
+    } cases[] = {
+        {"922337203685477,5807", true},
+        {"922337203685477,5808", false},
+        {"922337203685477,9999", false},
+        {"-922337203685477,5807", true},
+        {"9223372036854775807", false},
+    };
+    for (const auto &c : cases) {
+        Money value;
+        EXPECT_EQ(Money::parse(c.text, value), c.parsed) << c.text;
+    }
+}
