@@ -4,12 +4,16 @@
 #include "ErrorReport.h"
 #include "FAboutBox.h"
 #include "FDM.h"
+#include "FOdsetkiTbl.h"
 #include "FOfertaFrm.h"
 #include "FSzukajFrm.h"
 #include "ModalSeam.h"
 #include "Pictures.h"
 #include "PrintRun.h"
 #include "TDrukFrm.h"
+#include "TTytulyTbl.h"
+#include "TZwyklyFrm.h"
+#include "TZUSFrm.h"
 #include "Typy.h"
 
 #include <QDir>
@@ -182,14 +186,16 @@ void TMainFrm::createMenu()
     menuAction(lists, "AdresaciMnu", QStringLiteral("&Kontrahenci"));
     menuAction(lists, "UrzedyMnu", QStringLiteral("&Organy podatkowe"));
     lists->addSeparator();
-    menuAction(lists, "TytulyMnu", QStringLiteral("&Tytuły zapłaty"));
+    handle(menuAction(lists, "TytulyMnu", QStringLiteral("&Tytuły zapłaty")), &QAction::triggered,
+           &TMainFrm::TytulyMnuClick);
 
     QMenu *templates = bar->addMenu(QStringLiteral("Szablony"));
     templates->setObjectName(QStringLiteral("SzablonyMnu"));
     menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe"));
     menuAction(templates, "SzablonyPodatMnu", QStringLiteral("Zanderol &podatkowe"))->setVisible(false);
 
-    menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki"));
+    handle(menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki")), &QAction::triggered,
+           &TMainFrm::OdsetkiMnuClick);
 
     QMenu *information = bar->addMenu(QStringLiteral("Informacje"));
     information->setObjectName(QStringLiteral("InformacjeMnu"));
@@ -279,12 +285,18 @@ void TMainFrm::PageControlChange()
 void TMainFrm::InsertBtnClick()
 {
     switch (VisibleKind()) {
-    case Ordinary:
+    case Ordinary: {
+        TZwyklyFrm editor(this);
+        editor.ShowNew();
         break;
+    }
     case Tax:
         break;
-    case Zus:
+    case Zus: {
+        TZUSFrm editor(this);
+        editor.ShowNew();
         break;
+    }
     }
     UpdateButtons();
 }
@@ -292,12 +304,18 @@ void TMainFrm::InsertBtnClick()
 void TMainFrm::EditBtnClick()
 {
     switch (VisibleKind()) {
-    case Ordinary:
+    case Ordinary: {
+        TZwyklyFrm editor(this);
+        editor.ShowCurrent();
         break;
+    }
     case Tax:
         break;
-    case Zus:
+    case Zus: {
+        TZUSFrm editor(this);
+        editor.ShowCurrent();
         break;
+    }
     }
 }
 
@@ -371,6 +389,20 @@ void TMainFrm::CloseBtnClick()
 void TMainFrm::Zamknij1Click()
 {
     close();
+}
+
+void TMainFrm::TytulyMnuClick()
+{
+    TTytulyTbl list(this);
+    list.ShowList();
+    if (list.Changed())
+        DM->ReopenTitles();
+}
+
+void TMainFrm::OdsetkiMnuClick()
+{
+    TOdsetkiTbl interest(this);
+    interest.ShowCalculator();
 }
 
 void TMainFrm::OfertaMnuClick()

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "SaveChecks.h"
+
+#include <QDialog>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+class AccountEdit;
+class Dataset;
+class QLineEdit;
+class QPushButton;
+
+// The editor of one directory row: the directory's fields on the left, "&Zapisz"
+// (default) and "&Anuluj" on the right. A directory's editor builds its fields on
+// Form(), binds each to its column and lists its checks; opening, filling, checking
+// and the save sequence are the same for every directory.
+class DirectoryEditor : public QDialog
+{
+public:
+    struct Setup
+    {
+        const char *objectName;
+        QString caption;
+        Dataset *dataset;                   // the list whose row is added or changed
+        QString keyField;                   // its identifier column
+        std::function<qint32()> newId;      // the identifier of an added row
+        // Runs after the row was posted, with its identifier (a directory that commits
+        // at once reopens its list here). Empty: the editor commits nothing.
+        std::function<void(qint32 id)> afterStore = {};
+    };
+
+    // Open on an empty row (saving adds one) or on the row where the dataset stands
+    // (saving changes it); true when the row was stored.
+    bool ShowNew();
+    bool ShowCurrent();
+    bool IsNew() const { return isNew_; }
+
+    void PostBtnClick();
+
+protected:
+    DirectoryEditor(Setup setup, QWidget *parent);
+
+    // Where the directory lays out its fields, in focus order.
+    QWidget *Form() const { return form_; }
+    // The field that takes the focus on opening and after a failed store.
+    void SetNameField(QLineEdit *field) { nameField_ = field; }
+
+    // A column and the control that shows it: fill puts a stored value (or empty, the
+    // value of a new row) into the control, read gives what is written on saving.
+    void Bind(const QString &column, std::function<QVariant()> read, std::function<void(const QVariant &)> fill,
+              QVariant empty = {});
+    // A text line; what is written is cut to the column's length.
+    void BindLine(QLineEdit *line, const QString &column, int columnLength = 50);
+    // An account field, stored as its digits and checked whenever the editor opens.
+    void BindAccount(AccountEdit *account, const QString &column);
+
+    // A field checked when the user leaves it and whenever the editor opens: failing
+    // values are coloured with the hint, never refused.
+    void CheckOnLeave(QLineEdit *field, std::function<bool(const QString &)> valid, const QString &hint);
+
+    // The checks of saving, run in the order added. A failing check shows its message;
+    // one with a focus field also moves the focus there and stores nothing.
+    void AddCheck(std::function<bool()> fails, const QString &message, QWidget *focus);
+    void RequireLine(QLineEdit *line, const QString &message);
+
+private:
+    struct Binding
+    {
+        QString column;
+        std::function<QVariant()> read;
+        std::function<void(const QVariant &)> fill;
+        QVariant empty;
+    };
+    bool open(bool isNew);
+    void placeButtonsLastInFocusOrder();
+
+    Setup setup_;
+    QWidget *form_;
+    QPushButton *PostBtn, *CancelBtn;
+    QLineEdit *nameField_ = nullptr;
+    std::vector<Binding> bindings_;
+    std::vector<SaveCheck> checks_;
+    std::vector<std::function<void()>> openChecks_;
+    bool isNew_ = false;
+};

@@ -1,0 +1,148 @@
+#include "DirectoryList.h"
+
+#include "DatasetGrid.h"
+#include "DirectoryEditor.h"
+#include "ErrorReport.h"
+#include "FDM.h"
+#include "ModalSeam.h"
+#include "SearchBox.h"
+
+#include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton *toolButton(QToolBar *toolbar, const char *name, const QString &caption)
+{
+    auto *button = new QToolButton(toolbar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(66);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}
+
+DirectoryList::DirectoryList(Setup setup, QWidget *parent) : QDialog(parent), setup_(std::move(setup))
+{
+    setObjectName(QString::fromLatin1(setup_.objectName));
+    setWindowTitle(setup_.caption);
+    setSizeGripEnabled(true);
+
+    auto *toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("ToolBar"));
+    InsertBtn = toolButton(toolbar, "InsertBtn", QStringLiteral("&Dodaj"));
+    EditBtn = toolButton(toolbar, "EditBtn", QStringLiteral("&Popraw"));
+    DeleteBtn = toolButton(toolbar, "DeleteBtn", QStringLiteral("&Usuń"));
+    CloseBtn = toolButton(toolbar, "CloseBtn", QStringLiteral("&Zamknij"));
+    for (QToolButton *button : {InsertBtn, EditBtn, DeleteBtn})
+        toolbar->addWidget(button);
+    auto *spacer = new QWidget(toolbar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    toolbar->addWidget(CloseBtn);
+
+    grid_ = new DatasetGrid(*setup_.dataset, setup_.columns, this);
+    grid_->setObjectName(QString::fromLatin1(setup_.gridName));
+    search_ = new SearchBox(*setup_.dataset, QStringLiteral("NAZWA"), setup_.searchCaption, this);
+    search_->setObjectName(QStringLiteral("SearchBox"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(toolbar);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(search_);
+    search_->setContentsMargins(6, 0, 6, 0);
+    resize(560, 400);
+
+    auto guarded = [this](void (DirectoryList::*handler)()) {
+        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
+    };
+    connect(InsertBtn, &QToolButton::clicked, this, guarded(&DirectoryList::InsertBtnClick));
+    connect(EditBtn, &QToolButton::clicked, this, guarded(&DirectoryList::EditBtnClick));
+    connect(DeleteBtn, &QToolButton::clicked, this, guarded(&DirectoryList::DeleteBtnClick));
+    connect(CloseBtn, &QToolButton::clicked, this, &DirectoryList::reject);
+    connect(grid_, &DatasetGrid::doubleClicked, this, [this] {
+        if (setup_.doubleClickEdits && EditBtn->isEnabled())
+            RunGuarded([this] { EditBtnClick(); });
+    });
+}
+
+qint32 DirectoryList::CurrentId() const
+{
+    return Rows().value(setup_.keyField).toInt();
+}
+
+void DirectoryList::SetButtons()
+{
+    const bool hasRow = Rows().currentRow() >= 0;
+    EditBtn->setEnabled(hasRow);
+    DeleteBtn->setEnabled(hasRow);
+}
+
+void DirectoryList::show()
+{
+    changed_ = false;
+    SetButtons();
+    search_->Edit()->setFocus();
+    ModalSeam::run(*this);
+}
+
+void DirectoryList::ShowList()
+{
+    show();
+}
+
+void DirectoryList::ShowAt(qint32 id)
+{
+    if (id > 0)
+        Rows().locate(setup_.keyField, id);
+    show();
+}
+
+void DirectoryList::InsertBtnClick()
+{
+    const std::unique_ptr<DirectoryEditor> editor = setup_.editor(this);
+    if (!editor->ShowNew())
+        return;
+    changed_ = true;
+    if (setup_.afterAdd)
+        setup_.afterAdd(CurrentId());
+    SetButtons();
+}
+
+void DirectoryList::EditBtnClick()
+{
+    const std::unique_ptr<DirectoryEditor> editor = setup_.editor(this);
+    if (editor->ShowCurrent())
+        changed_ = true;
+}
+
+void DirectoryList::DeleteBtnClick()
+{
+    if (!DM->AskConfirmation(setup_.deleteQuestion))
+        return;
+    Rows().remove();
+    changed_ = true;
+    if (setup_.afterDelete)
+        setup_.afterDelete(CurrentId());
+    SetButtons();
+}
+
+void DirectoryList::CloseBtnClick()
+{
+    if (changed_ && setup_.closingChanged)
+        setup_.closingChanged(CurrentId());
+    QDialog::reject();
+}
+
+void DirectoryList::reject()
+{
+    // A commit that fails keeps the list open, its changes still pending, after the report.
+    RunGuarded([this] { CloseBtnClick(); });
+}
