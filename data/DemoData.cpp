@@ -41,6 +41,33 @@ const char *const DemoStatements[] = {
     "'ul. Długa 5, Warszawa', current_timestamp)",
 };
 
+// Rates in force in recent years, so that the interest calculator works at once.
+struct DemoRate
+{
+    const char *table;
+    const char *day;
+    const char *rate;
+};
+
+const DemoRate DemoRates[] = {
+    {"ODSETKIPOD", "2016-01-01", "8.00"},  {"ODSETKIPOD", "2022-02-09", "8.50"},
+    {"ODSETKIPOD", "2022-03-09", "10.00"}, {"ODSETKIPOD", "2022-04-07", "12.00"},
+    {"ODSETKIPOD", "2022-05-06", "13.50"}, {"ODSETKIPOD", "2022-06-09", "15.00"},
+    {"ODSETKIPOD", "2022-07-08", "16.00"}, {"ODSETKIPOD", "2022-09-08", "16.50"},
+    {"ODSETKIPOD", "2023-09-07", "15.00"}, {"ODSETKIPOD", "2023-10-05", "14.50"},
+    {"ODSETKIPOD", "2025-05-08", "13.50"}, {"ODSETKIPOD", "2025-07-03", "13.00"},
+    {"ODSETKIUST", "2016-01-01", "7.00"},  {"ODSETKIUST", "2020-03-18", "6.50"},
+    {"ODSETKIUST", "2020-04-09", "6.00"},  {"ODSETKIUST", "2020-05-29", "5.60"},
+    {"ODSETKIUST", "2021-10-07", "6.00"},  {"ODSETKIUST", "2021-11-04", "6.75"},
+    {"ODSETKIUST", "2021-12-09", "7.25"},  {"ODSETKIUST", "2022-01-05", "7.75"},
+    {"ODSETKIUST", "2022-02-09", "8.25"},  {"ODSETKIUST", "2022-03-09", "9.00"},
+    {"ODSETKIUST", "2022-04-07", "10.00"}, {"ODSETKIUST", "2022-05-06", "10.75"},
+    {"ODSETKIUST", "2022-06-09", "11.50"}, {"ODSETKIUST", "2022-07-08", "12.00"},
+    {"ODSETKIUST", "2022-09-08", "12.25"}, {"ODSETKIUST", "2023-09-07", "11.50"},
+    {"ODSETKIUST", "2023-10-05", "11.25"}, {"ODSETKIUST", "2025-05-08", "10.75"},
+    {"ODSETKIUST", "2025-07-03", "10.50"},
+};
+
 }
 
 void AddDemoData(const QString &databaseName)
@@ -48,5 +75,8 @@ void AddDemoData(const QString &databaseName)
     QStringList statements;
     for (const char *statement : DemoStatements)
         statements << QString::fromUtf8(statement);
+    for (const DemoRate &rate : DemoRates)
+        statements << QStringLiteral("insert into %1 (WPISID, ODDNIA, STOPA) values (gen_id(GEN_WPISID, 1), '%2', %3)")
+                          .arg(QLatin1String(rate.table), QLatin1String(rate.day), QLatin1String(rate.rate));
     RunInOneTransaction(databaseName, statements);
 }
