@@ -1,6 +1,7 @@
 #include "OperationKind.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
 
@@ -21,6 +22,7 @@ OperationKind::OperationKind(QWidget *parent) : QGroupBox(QStringLiteral("Rodzaj
         auto *choice = new QRadioButton(caption, this);
         choice->setObjectName(index == Deposit ? QStringLiteral("Wplata") : QStringLiteral("Przelew"));
         choices_->addButton(choice, index++);
+        choice->installEventFilter(this);
         layout->addWidget(choice);
     }
     SetTransfer(true);
@@ -35,4 +37,15 @@ bool OperationKind::IsTransfer() const
 void OperationKind::SetTransfer(bool transfer)
 {
     choices_->button(transfer ? Transfer : Deposit)->setChecked(true);
+}
+
+bool OperationKind::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        QAbstractButton *chosen = choices_->checkedButton();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && chosen && watched != chosen)
+            chosen->setFocus(reason);
+    }
+    return QGroupBox::eventFilter(watched, event);
 }

@@ -25,6 +25,10 @@ public:
 signals:
     void clicked();
 
+protected:
+    // Tabbing into the kind lands on the chosen one, as on a form where only it counts.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QButtonGroup *choices_;
 };

@@ -1,0 +1,371 @@
+#include "AccountEdit.h"
+#include "DateValue.h"
+#include "FDM.h"
+#include "FreshDatabase.h"
+#include "Globals.h"
+#include "LengthCounter.h"
+#include "MessageRecorder.h"
+#include "ModalScript.h"
+#include "MoneyEdit.h"
+#include "NullableDateEdit.h"
+#include "TZwyklyFrm.h"
+#include "ValidityMark.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString RecipientAccount = QStringLiteral("61109010140000071219812874");
+const QString SenderAccount = QStringLiteral("60102010260000042270201111");
+const QString SenderAccountGrouped = QStringLiteral("60 1020 1026 0000 0422 7020 1111");
+const QString WrongAccount = QStringLiteral("61109010140000071219812875");
+
+QLineEdit *line(QDialog &editor, const char *name)
+{
+    auto *field = editor.findChild<QLineEdit *>(QLatin1String(name));
+    EXPECT_NE(field, nullptr) << name;
+    return field;
+}
+
+AccountEdit *recipientAccount(QDialog &editor)
+{
+    return editor.findChild<AccountEdit *>(QStringLiteral("EdKonto_Odb"));
+}
+
+MoneyEdit *amount(QDialog &editor)
+{
+    return editor.findChild<MoneyEdit *>(QStringLiteral("EdKwota"));
+}
+
+void click(QDialog &editor, const char *name)
+{
+    editor.findChild<QAbstractButton *>(QLatin1String(name))->click();
+}
+
+// The user leaves the field by Tab.
+void leave(QWidget *field)
+{
+    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &event);
+}
+
+// What a bookkeeper types for an ordinary transfer with every required field.
+void fillRequired(QDialog &editor)
+{
+    line(editor, "EdNazwa1_Odb")->setText(QStringLiteral("Odbiorca Sp. z o.o."));
+    recipientAccount(editor)->SetDigits(RecipientAccount);
+    amount(editor)->SetValue(Money::fromGrosze(12305));
+    line(editor, "EdKonto_Nad")->setText(SenderAccountGrouped);
+    line(editor, "EdNazwa1_Nad")->setText(QStringLiteral("Nadawca"));
+    line(editor, "EdTytul1")->setText(QStringLiteral("Faktura 1/2026"));
+}
+
+class OrdinaryEditorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dm.ConnectDatabase()); }
+
+    // Opens a fresh editor, new or on the list's current row, lets the user act in it,
+    // and returns whether it closed having stored the order.
+    bool runEditor(bool isNew, const std::function<void(TZwyklyFrm &)> &act)
+    {
+        modal.script = [&](QDialog &dialog) {
+            act(static_cast<TZwyklyFrm &>(dialog));
+            return dialog.result();
+        };
+        TZwyklyFrm editor;
+        const bool stored = isNew ? editor.ShowNew() : editor.ShowCurrent();
+        modal.script = nullptr;
+        return stored;
+    }
+
+    // A stored order, the list reopened on it.
+    qint32 addOrdinary(const QVariantMap &columns)
+    {
+        dm.Zwykle.append();
+        const qint32 id = dm.NewTransferId();
+        dm.Zwykle.setValue(QStringLiteral("PRZELEWID"), id);
+        dm.Zwykle.setValue(QStringLiteral("DATA_WPR"), QDate(2026, 1, 5));
+        dm.Zwykle.setValue(QStringLiteral("KWOTA"), QVariant::fromValue(Money::fromGrosze(100)));
+        for (auto column = columns.cbegin(); column != columns.cend(); ++column)
+            dm.Zwykle.setValue(column.key(), column.value());
+        dm.Zwykle.post();
+        dm.ReopenOrdinaryList(id);
+        return id;
+    }
+
+    int storedCount()
+    {
+        dm.Zwykle.fetchAll();
+        return dm.Zwykle.fetchedCount();
+    }
+
+    QVariant stored(const char *column) const { return dm.Zwykle.value(QLatin1String(column)); }
+
+    FreshDatabase db;
+    MessageRecorder messages;
+    ModalScript modal;
+    TDM dm;
+};
+
+}
+
+TEST_F(OrdinaryEditorTest, SavingRunsTheChecksInOrderStoppingAtAMissingFieldAndOnlyWarningAboutBadAccounts)
+{
+    const struct {
+        const char *what;
+        std::function<void(TZwyklyFrm &)> change;   // applied to a form with every required field
+        QStringList warnings;
+        const char *focus;                          // nullptr: stored and closed
+    } rows[] = {
+        {"everything required given", [](TZwyklyFrm &) {}, {}, nullptr},
+        {"no recipient name comes first",
+         [](TZwyklyFrm &e) {
+             line(e, "EdNazwa1_Odb")->clear();
+             amount(e)->SetValue(Money());
+             line(e, "EdTytul1")->clear();
+         },
+         {"Nazwa odbiorcy musi być podana."}, "EdNazwa1_Odb"},
+        {"no recipient account",
+         [](TZwyklyFrm &e) {
+             recipientAccount(e)->clear();
+             amount(e)->SetValue(Money());
+         },
+         {"Numer rachunku odbiorcy musi być podany."}, "EdKonto_Odb"},
+        {"a wrong recipient account warns, then a zero amount stops",
+         [](TZwyklyFrm &e) {
+             recipientAccount(e)->SetDigits(WrongAccount);
+             amount(e)->SetValue(Money());
+         },
+         {"Numer rachunku odbiorcy jest nieprawidłowy.", "Kwota musi być podana."}, "EdKwota"},
+        {"a wrong recipient account alone is stored", [](TZwyklyFrm &e) { recipientAccount(e)->SetDigits(WrongAccount); },
+         {"Numer rachunku odbiorcy jest nieprawidłowy."}, nullptr},
+        {"leaving the amount with no sender chosen leaves blanks",
+         [](TZwyklyFrm &e) { leave(amount(e)); }, {"Numer rachunku zleceniodawcy musi być podany."}, "EdKonto_Nad"},
+        {"separators are no sender account", [](TZwyklyFrm &e) { line(e, "EdKonto_Nad")->setText(" - -- "); },
+         {"Numer rachunku zleceniodawcy musi być podany."}, "EdKonto_Nad"},
+        {"a wrong sender account warns, then no sender name stops",
+         [](TZwyklyFrm &e) {
+             line(e, "EdKonto_Nad")->setText(WrongAccount);
+             line(e, "EdNazwa1_Nad")->clear();
+         },
+         {"Numer rachunku zleceniodawcy jest nieprawidłowy.", "Nazwa zleceniodawcy musi być podana."}, "EdNazwa1_Nad"},
+        {"no title", [](TZwyklyFrm &e) { line(e, "EdTytul1")->clear(); }, {"Tytuł zapłaty musi być podany."},
+         "EdTytul1"},
+        {"a deposit needs no sender account",
+         [](TZwyklyFrm &e) {
+             line(e, "EdKonto_Nad")->clear();
+             click(e, "Wplata");
+         },
+         {}, nullptr},
+        {"a half-typed date is not stored as no date", [](TZwyklyFrm &e) { line(e, "EdData")->setText("31.02.2026"); },
+         {"Nieprawidłowa data."}, "EdData"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        messages.warnings.clear();
+        const int before = storedCount();
+        QString focus;
+        const bool closed = runEditor(true, [&](TZwyklyFrm &editor) {
+            fillRequired(editor);
+            row.change(editor);
+            editor.PostBtnClick();
+            if (editor.focusWidget())
+                focus = editor.focusWidget()->objectName();
+        });
+        EXPECT_EQ(messages.warnings, row.warnings);
+        EXPECT_EQ(closed, row.focus == nullptr);
+        EXPECT_EQ(storedCount(), before + (row.focus ? 0 : 1));
+        if (row.focus) {
+            EXPECT_EQ(focus, QLatin1String(row.focus));
+        }
+    }
+}
+
+TEST_F(OrdinaryEditorTest, ANewOrderIsStoredAsTypedWithTodayAsItsEntryDate)
+{
+    const struct {
+        const char *what;
+        bool deposit;
+        QString senderTyped;
+        QDate date;
+        QString senderStored;
+    } rows[] = {
+        {"transfer, account typed with hyphens, a date", false, "60-1020-1026-0000-0422-7020-1111", QDate(2026, 3, 5),
+         SenderAccount},
+        {"deposit, no sender taken, no date", true, "", QDate(), ""},
+    };
+    const QString longName = QStringLiteral("Przedsiębiorstwo Usług Różnych");   // 30 characters
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const QDateTime before = QDateTime::currentDateTime();
+        QString counter;
+        bool yellow = false;
+        ASSERT_TRUE(runEditor(true, [&](TZwyklyFrm &editor) {
+            fillRequired(editor);
+            line(editor, "EdNazwa1_Nad")->setText(longName);
+            auto *lb = editor.findChild<LengthCounter *>(QStringLiteral("lbNazwa1_Nad"));
+            counter = lb->text();
+            yellow = lb->IsOverLimit();
+            if (row.deposit)
+                click(editor, "Wplata");
+            else
+                line(editor, "EdKonto_Nad")->setText(row.senderTyped);
+            editor.findChild<NullableDateEdit *>(QStringLiteral("EdData"))->SetDate(row.date);
+            editor.PostBtnClick();
+        }));
+        EXPECT_EQ(counter, "30 [27] ");
+        EXPECT_TRUE(yellow);
+        // The list stands on the new order.
+        EXPECT_EQ(stored("NAZWA1_NAD").toString(), longName);
+        EXPECT_EQ(stored("NAZWA2_NAD").toString(), "");
+        EXPECT_EQ(stored("TYTUL2_ZAPL").toString(), "");
+        EXPECT_EQ(stored("KONTO_ODB").toString(), RecipientAccount);
+        EXPECT_EQ(stored("KONTO_NAD").toString(), row.senderStored);
+        EXPECT_EQ(stored("PRZELEW").toString(), row.deposit ? "N" : "T");
+        EXPECT_EQ(stored("KWOTA").value<Money>(), Money::fromGrosze(12305));
+        EXPECT_EQ(stored("DATA_PRZEK").toDateTime().date(), row.date.isValid() ? row.date : DateValue::zeroDate());
+        const QDateTime entered = stored("DATA_WPR").toDateTime();
+        EXPECT_TRUE(entered.date() == before.date() || entered.date() == QDate::currentDate());
+        EXPECT_EQ(entered.time(), QTime(0, 0));
+        EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('|').toStdString();
+    }
+}
+
+TEST_F(OrdinaryEditorTest, AStoredOrderOpensAsStoredAndSavingChangesThatOrderOnly)
+{
+    const struct {
+        const char *what;
+        QString kind;
+        QString shared;
+        QString senderStoredAfter;
+    } rows[] = {
+        {"transfer shows the stored sender account", "T", SenderAccountGrouped, SenderAccount},
+        {"deposit shows the words and keeps the stored account", "N", "JED*ZER*ZER*ZER*ZER*50/100", SenderAccount},
+        {"any other flag reads as a deposit", "t", "JED*ZER*ZER*ZER*ZER*50/100", SenderAccount},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const qint32 id = addOrdinary({{"NAZWA1_ODB", "Odbiorca"}, {"KONTO_ODB", WrongAccount}, {"PRZELEW", row.kind},
+                                       {"KWOTA", QVariant::fromValue(Money::fromGrosze(1000050))},
+                                       {"KONTO_NAD", SenderAccount}, {"NAZWA1_NAD", "Nadawca"},
+                                       {"TYTUL1_ZAPL", "Czynsz"}, {"DATA_PRZEK", QDate(2026, 2, 1)}});
+        addOrdinary({{"NAZWA1_ODB", "Inny"}});
+        ASSERT_TRUE(dm.Zwykle.locate("PRZELEWID", id));
+        const int before = storedCount();
+        ASSERT_TRUE(dm.Zwykle.locate("PRZELEWID", id));
+        QString shown, date;
+        bool recipientRed = false;
+        ASSERT_TRUE(runEditor(false, [&](TZwyklyFrm &editor) {
+            EXPECT_FALSE(editor.IsNew());
+            shown = line(editor, "EdKonto_Nad")->text();
+            date = line(editor, "EdData")->text();
+            recipientRed = IsMarkedInvalid(recipientAccount(editor));
+            line(editor, "EdTytul2")->setText(QStringLiteral("luty"));
+            editor.PostBtnClick();
+        }));
+        EXPECT_EQ(shown, row.shared);
+        EXPECT_EQ(date, "01.02.2026");
+        EXPECT_TRUE(recipientRed);
+        EXPECT_EQ(storedCount(), before);
+        EXPECT_EQ(dm.Zwykle.value("PRZELEWID").toInt(), id);
+        EXPECT_EQ(stored("TYTUL2_ZAPL").toString(), "luty");
+        EXPECT_EQ(stored("KONTO_NAD").toString(), row.senderStoredAfter);
+        EXPECT_EQ(stored("DATA_WPR").toDateTime().date(), QDate(2026, 1, 5));
+    }
+}
+
+TEST_F(OrdinaryEditorTest, TheFocusFollowsThePaperOrderNotTheLayoutAndEntersTheKindOnTheChosenOne)
+{
+    for (const char *chosen : {"Przelew", "Wplata"}) {
+        SCOPED_TRACE(chosen);
+        QStringList visited;
+        runEditor(true, [&](TZwyklyFrm &editor) {
+            editor.show();
+            QApplication::setActiveWindow(&editor);
+            click(editor, chosen);
+            line(editor, "EdNazwa1_Odb")->setFocus(Qt::OtherFocusReason);
+            for (int step = 0; step < 14; ++step) {
+                QWidget *now = QApplication::focusWidget();
+                visited << (now ? now->objectName() : QString());
+                QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                QApplication::sendEvent(now, &tab);
+            }
+            editor.reject();
+        });
+        EXPECT_EQ(visited, QStringList({"EdNazwa1_Odb", "EdNazwa2_Odb", "EdKonto_Odb", chosen, "EdKwota", "EdKonto_Nad",
+                                        "EdData", "EdNazwa1_Nad", "EdNazwa2_Nad", "EdTytul1", "EdTytul2", "PostBtn",
+                                        "CancelBtn", "SzablonBtn"}));
+    }
+}
+
+namespace {
+
+// The database refuses some orders, and, while asked to, the commit of a stored one.
+// Triggers on commit are read when the connection is made.
+class RefusingDatabaseTest : public OrdinaryEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        db.execute({"CREATE EXCEPTION REFUSED 'odmowa zapisu'",
+                    "CREATE TRIGGER REFUSE_ORDER FOR ZWYKLE BEFORE INSERT OR UPDATE AS BEGIN "
+                    "IF (NEW.NAZWA1_ODB = 'ODMOWA') THEN EXCEPTION REFUSED; END",
+                    "CREATE TRIGGER REFUSE_COMMIT ON TRANSACTION COMMIT AS BEGIN "
+                    "IF (RDB$GET_CONTEXT('USER_SESSION', 'REFUSE_COMMIT') = '1' "
+                    "AND EXISTS (SELECT 1 FROM ZWYKLE WHERE NAZWA1_ODB = 'DO ZATWIERDZENIA')) THEN EXCEPTION REFUSED; END"});
+        OrdinaryEditorTest::SetUp();
+    }
+};
+
+}
+
+TEST_F(RefusingDatabaseTest, AFailedStoreKeepsWhatWasTypedAndNeverAddsTheOrderTwice)
+{
+    const auto refuseCommits = [&](bool refuse) {
+        dm.OpenQuery(QStringLiteral("SELECT RDB$SET_CONTEXT('USER_SESSION', 'REFUSE_COMMIT', '%1') FROM RDB$DATABASE")
+                         .arg(refuse ? 1 : 0));
+        dm.q.fetchAll();
+    };
+    const struct {
+        const char *what;
+        const char *recipient;
+        bool refuseCommit;
+        bool newAfterFirstSave;
+    } rows[] = {
+        {"the row is refused: nothing stays, still new", "ODMOWA", false, true},
+        {"posted but not committed: the order exists, no longer new", "DO ZATWIERDZENIA", true, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        messages.warnings.clear();
+        refuseCommits(row.refuseCommit);
+        const int before = storedCount();
+        bool newAfter = true;
+        QString kept;
+        const bool closed = runEditor(true, [&](TZwyklyFrm &editor) {
+            fillRequired(editor);
+            line(editor, "EdNazwa1_Odb")->setText(QLatin1String(row.recipient));
+            editor.PostBtnClick();
+            newAfter = editor.IsNew();
+            kept = line(editor, "EdTytul1")->text();
+            EXPECT_EQ(editor.result(), QDialog::Rejected);
+            // The user tries again once the cause is gone.
+            refuseCommits(false);
+            line(editor, "EdNazwa1_Odb")->setText(QStringLiteral("Poprawiony"));
+            editor.PostBtnClick();
+        });
+        EXPECT_EQ(newAfter, row.newAfterFirstSave);
+        EXPECT_EQ(kept, "Faktura 1/2026");
+        EXPECT_EQ(messages.warnings.size(), 1);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(storedCount(), before + 1);
+        EXPECT_EQ(stored("NAZWA1_ODB").toString(), "Poprawiony");
+    }
+}
