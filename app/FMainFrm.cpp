@@ -11,7 +11,9 @@
 #include "Pictures.h"
 #include "PrintRun.h"
 #include "TDrukFrm.h"
+#include "TAdresaciTbl.h"
 #include "TTytulyTbl.h"
+#include "TUrzedyTbl.h"
 #include "TZwyklyFrm.h"
 #include "TZUSFrm.h"
 #include "Typy.h"
@@ -183,8 +185,10 @@ void TMainFrm::createMenu()
 
     QMenu *lists = bar->addMenu(QStringLiteral("Wykazy"));
     lists->setObjectName(QStringLiteral("WykazyMnu"));
-    menuAction(lists, "AdresaciMnu", QStringLiteral("&Kontrahenci"));
-    menuAction(lists, "UrzedyMnu", QStringLiteral("&Organy podatkowe"));
+    handle(menuAction(lists, "AdresaciMnu", QStringLiteral("&Kontrahenci")), &QAction::triggered,
+           &TMainFrm::AdresaciMnuClick);
+    handle(menuAction(lists, "UrzedyMnu", QStringLiteral("&Organy podatkowe")), &QAction::triggered,
+           &TMainFrm::UrzedyMnuClick);
     lists->addSeparator();
     handle(menuAction(lists, "TytulyMnu", QStringLiteral("&Tytuły zapłaty")), &QAction::triggered,
            &TMainFrm::TytulyMnuClick);
@@ -389,6 +393,20 @@ void TMainFrm::CloseBtnClick()
 void TMainFrm::Zamknij1Click()
 {
     close();
+}
+
+void TMainFrm::AdresaciMnuClick()
+{
+    TAdresaciTbl list(this);
+    list.ShowList();
+}
+
+void TMainFrm::UrzedyMnuClick()
+{
+    TUrzedyTbl list(this);
+    list.ShowList();
+    if (list.Changed())
+        DM->ReopenTaxOffices();
 }
 
 void TMainFrm::TytulyMnuClick()

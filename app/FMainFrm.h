@@ -46,6 +46,8 @@ public:
     void ZwykleGridDblClick();
     void PodatkoweGridDblClick();
     void Zamknij1Click();
+    void AdresaciMnuClick();
+    void UrzedyMnuClick();
     void TytulyMnuClick();
     void OdsetkiMnuClick();
     void OfertaMnuClick();
