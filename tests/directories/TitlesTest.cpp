@@ -229,7 +229,7 @@ TEST_F(Titles, TheChooserStandsOnTheLastChosenTitleAndHandsItBack)
         });
         TWybierzTytulFrm chooser;
         ASSERT_TRUE(chooser.ShowAt(c.id));
-        EXPECT_EQ(chooser.Choice().NAZWA, QLatin1String(c.expected));
+        EXPECT_EQ(chooser.Choice().NAZWA, QString::fromUtf8(c.expected));
         EXPECT_EQ(chooser.Choice().TYTUL1, QStringLiteral("Tytuł ") + QLatin1String(c.expected));
         EXPECT_EQ(chooser.Choice().TYTUL2, QString());
         EXPECT_EQ(chooser.Choice().TYTULID, idOf(QLatin1String(c.expected)));
