@@ -1,6 +1,8 @@
 #include "DatasetGrid.h"
 
 #include <QHeaderView>
+#include <QStyle>
+#include <cmath>
 
 namespace {
 
@@ -8,6 +10,11 @@ namespace {
 constexpr int DefaultColumnDigits = 8;
 constexpr int CellPadding = 12;
 constexpr int IndicatorWidth = 16;
+
+// The pixel widths given to columns were made for a small 8-point font, in which an
+// amount column 82 pixels wide just shows the largest amount of an order.
+constexpr int ReferenceAmountWidth = 82;
+const QString LargestAmount = QStringLiteral("999 999 999,99");
 
 }
 
@@ -45,9 +52,24 @@ DatasetGrid::DatasetGrid(Dataset &dataset, QVector<DatasetColumn> columns, QWidg
     indicator->setFixedWidth(IndicatorWidth);
 
     const int defaultWidth = fontMetrics().horizontalAdvance(QString(DefaultColumnDigits, u'0')) + CellPadding;
+    const double scale = WidthScale();
     for (int column = 0; column < model_->columns().size(); ++column) {
         const int width = model_->columns().at(column).width;
         const int titleWidth = titles->sectionSizeHint(column);
-        setColumnWidth(column, width > 0 ? width : qMax(defaultWidth, titleWidth));
+        setColumnWidth(column, width > 0 ? int(std::lround(width * scale)) : qMax(defaultWidth, titleWidth));
     }
+}
+
+int DatasetGrid::TextMargins() const
+{
+    // What a cell keeps free on each side of its text.
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+}
+
+double DatasetGrid::WidthScale() const
+{
+    // Every given width grows by the same factor, so the columns keep their proportions;
+    // never below the widths as given.
+    const int needed = fontMetrics().horizontalAdvance(LargestAmount) + TextMargins();
+    return qMax(1.0, double(needed) / ReferenceAmountWidth);
 }

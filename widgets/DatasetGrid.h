@@ -16,6 +16,13 @@ public:
 
     DatasetModel &datasetModel() const { return *model_; }
 
+    // The factor by which the columns' given pixel widths grow in this grid's font, so
+    // that each column shows what it was sized for in the small font the widths were
+    // made for (an amount column of 82 pixels the largest amount, "999 999 999,99").
+    double WidthScale() const;
+    // The room a cell keeps free beside its text.
+    int TextMargins() const;
+
 private:
     DatasetModel *model_;
 };
