@@ -278,11 +278,22 @@ TEST_F(Titles, SearchingInTheChooserReachesRowsNotYetRead)
     for (int i = 0; i < 150; ++i)
         many << QStringLiteral("A%1").arg(i, 3, 10, QLatin1Char('0'));
     addTitles(many + QStringList{"ŻYCZENIA", "Czynsz", "CZYSZCZENIE"});
-    on("TWybierzTytulFrm", [](QDialog &chooser) {
-        control<SearchBox>(chooser, "SearchBox")->Edit()->setText(QStringLiteral("czy"));
-        return press(chooser, "SelectBtn");
-    });
-    TWybierzTytulFrm chooser;
-    ASSERT_TRUE(chooser.ShowAt(0));
-    EXPECT_EQ(chooser.Choice().NAZWA, QStringLiteral("Czynsz"));
+    struct Case
+    {
+        const char *typed;
+        const char *chosen;
+    } cases[] = {
+        {"czy", "Czynsz"}, {"cZyS", "CZYSZCZENIE"}, {"życ  ", "ŻYCZENIA"}, {"czyx", "A000"}, {"", "A000"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed);
+        dm.Tytuly.setCurrentRow(0);
+        on("TWybierzTytulFrm", [&](QDialog &chooser) {
+            control<SearchBox>(chooser, "SearchBox")->Edit()->setText(QString::fromUtf8(c.typed));
+            return press(chooser, "SelectBtn");
+        });
+        TWybierzTytulFrm chooser;
+        ASSERT_TRUE(chooser.ShowAt(0));
+        EXPECT_EQ(chooser.Choice().NAZWA, QString::fromUtf8(c.chosen));
+    }
 }
