@@ -17,6 +17,15 @@ const char *const DemoStatements[] = {
     "values (gen_id(GEN_URZADID, 1), 'US Warszawa-Śródmieście', 'Urząd Skarbowy Warszawa-Śródmieście', "
     "'ul. Lindleya 14, 02-013 Warszawa', '15101010100165392221000000', '67101010100165392222000000')",
     "insert into TYTULY (TYTULID, NAZWA, TYTUL1, TYTUL2) values (gen_id(GEN_TYTULID, 1), 'FAKTURA', 'Zapłata za fakturę', 'nr ')",
+    "insert into TYTULY (TYTULID, NAZWA, TYTUL1, TYTUL2) values (gen_id(GEN_TYTULID, 1), 'CZYNSZ', 'Czynsz za lokal', "
+    "'ul. Polna 8, Kraków')",
+    "insert into ADRESACI (ADRESATID, NAZWA, NAZWA1_ODB, NAZWA2_ODB, NAZWA1_NAD, NAZWA2_NAD, TYPIDENTYF, PESEL, TELEFON) "
+    "values (gen_id(GEN_ADRESATID, 1), 'KOWALSKI', 'Jan Kowalski', 'ul. Polna 8, 30-002 Kraków', 'Jan Kowalski', "
+    "'ul. Polna 8, 30-002 Kraków', 'P', '44051401359', '12 345 67 89')",
+    "insert into URZEDY (URZADID, NAZWA, NAZWA1, NAZWA2, KONTOPIT, KONTOCIT, KONTOVAT) "
+    "values (gen_id(GEN_URZADID, 1), 'US Kraków-Podgórze', 'Urząd Skarbowy Kraków-Podgórze', "
+    "'ul. Wadowicka 10, 30-415 Kraków', '11101012700055542221000000', '02101012700055542227000000', "
+    "'58101012700055542222000000')",
     "insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, NAZWA2_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, NAZWA2_NAD, KONTO_NAD, "
     "TYTUL1_ZAPL, TYTUL2_ZAPL, DATA_WPR) values (gen_id(GEN_PRZELEWID, 1), 'Hurtownia Żubr sp. z o.o.', "
     "'ul. Łąkowa 12, 15-001 Białystok', '27114020040000360254826891', 'T', 1234.50, 'Biuro Rachunkowe Bilans s.c.', "
