@@ -13,6 +13,7 @@
 #include "OperationKind.h"
 #include "RowStore.h"
 #include "SaveChecks.h"
+#include "TWybierzAdresatFrm.h"
 #include "UpperCase.h"
 #include "ValidityMark.h"
 
@@ -200,6 +201,8 @@ TZUSFrm::TZUSFrm(QWidget *parent) : QDialog(parent), clock_([] { return QDate::c
     connect(UstawSkladkaBtn, &QToolButton::clicked, this, [this] { handle(&TZUSFrm::UstawSkladkaBtnClick); });
     connect(EdTyp, &QComboBox::activated, this, [this] { handle(&TZUSFrm::EdTypChange); });
     OnFieldLeave(EdKonto_Nad, [this] { EdKonto_NadExit(); });
+    for (NameLine *payer : {EdNazwa1_Nad, EdNazwa2_Nad})
+        connect(payer, &NameLine::chooserClicked, this, [this] { handle(&TZUSFrm::NadButtonClick); });
 }
 
 void TZUSFrm::handle(void (TZUSFrm::*handler)())
@@ -413,6 +416,13 @@ void TZUSFrm::EdTypChange()
         EdIdentyfUzup->setText(RegonNad);
     else if (type == PeselType && !PeselNad.isEmpty())
         EdIdentyfUzup->setText(PeselNad);
+}
+
+void TZUSFrm::NadButtonClick()
+{
+    TWybierzAdresatFrm chooser(this);
+    if (chooser.ShowAt(NadawcaId))
+        TakePayer(chooser.Choice());
 }
 
 void TZUSFrm::TakePayer(const ContractorChoice &payer)

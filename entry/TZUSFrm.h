@@ -47,9 +47,6 @@ public:
     void EdKonto_NadExit();
     void EdTypChange();
 
-    // Takes the payer the contractor chooser handed back.
-    void TakePayer(const ContractorChoice &payer);
-
 private:
     struct Payment
     {
@@ -59,6 +56,8 @@ private:
         QLineEdit *decision;
     };
 
+    // Takes the payer the contractor chooser handed back.
+    void TakePayer(const ContractorChoice &payer);
     void buildLayout();
     void setTabOrderOfFields();
     bool open(bool isNew);
