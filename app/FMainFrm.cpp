@@ -12,6 +12,7 @@
 #include "PrintRun.h"
 #include "TDrukFrm.h"
 #include "TAdresaciTbl.h"
+#include "TSzablZwykleTbl.h"
 #include "TTytulyTbl.h"
 #include "TUrzedyTbl.h"
 #include "TZwyklyFrm.h"
@@ -195,7 +196,8 @@ void TMainFrm::createMenu()
 
     QMenu *templates = bar->addMenu(QStringLiteral("Szablony"));
     templates->setObjectName(QStringLiteral("SzablonyMnu"));
-    menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe"));
+    handle(menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe")), &QAction::triggered,
+           &TMainFrm::SzablonyZwykleMnuClick);
     menuAction(templates, "SzablonyPodatMnu", QStringLiteral("Zanderol &podatkowe"))->setVisible(false);
 
     handle(menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki")), &QAction::triggered,
@@ -415,6 +417,13 @@ void TMainFrm::TytulyMnuClick()
     list.ShowList();
     if (list.Changed())
         DM->ReopenTitles();
+}
+
+void TMainFrm::SzablonyZwykleMnuClick()
+{
+    // The list commits each of its changes itself.
+    TSzablZwykleTbl list(this);
+    list.ShowList();
 }
 
 void TMainFrm::OdsetkiMnuClick()

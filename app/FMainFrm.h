@@ -49,6 +49,7 @@ public:
     void AdresaciMnuClick();
     void UrzedyMnuClick();
     void TytulyMnuClick();
+    void SzablonyZwykleMnuClick();
     void OdsetkiMnuClick();
     void OfertaMnuClick();
     void OprogramieMnuClick();

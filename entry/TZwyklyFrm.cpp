@@ -14,6 +14,9 @@
 #include "RowStore.h"
 #include "SaveChecks.h"
 #include "SenderAccountLine.h"
+#include "TWybierzAdresatFrm.h"
+#include "TWybierzSzablonZW.h"
+#include "TWybierzTytulFrm.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -158,8 +161,20 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
         previous = field;
     }
 
+    for (NameLine *line : {EdNazwa1_Odb, EdNazwa2_Odb, EdNazwa1_Nad, EdNazwa2_Nad, EdTytul1, EdTytul2})
+        line->AddChooserButton();
+    const auto chooser = [this](NameLine *line, void (TZwyklyFrm::*handler)()) {
+        connect(line, &NameLine::chooserClicked, this, [this, handler] { handle(handler); });
+    };
+    chooser(EdNazwa1_Odb, &TZwyklyFrm::OdbiorcaBtnClick);
+    chooser(EdNazwa2_Odb, &TZwyklyFrm::OdbiorcaBtnClick);
+    chooser(EdNazwa1_Nad, &TZwyklyFrm::NadawcaBtnClick);
+    chooser(EdNazwa2_Nad, &TZwyklyFrm::NadawcaBtnClick);
+    chooser(EdTytul1, &TZwyklyFrm::TytulBtnClick);
+    chooser(EdTytul2, &TZwyklyFrm::TytulBtnClick);
     connect(PostBtn, &QPushButton::clicked, this, [this] { handle(&TZwyklyFrm::PostBtnClick); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(SzablonBtn, &QPushButton::clicked, this, [this] { handle(&TZwyklyFrm::SzablonBtnClick); });
 }
 
 void TZwyklyFrm::handle(void (TZwyklyFrm::*handler)())
@@ -210,7 +225,7 @@ void TZwyklyFrm::fillFromCurrentRow()
     if (!EdKwota->SetValue(amount))
         DM->ShowWarning(QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.")
                             .arg(MoneyEdit::Grouped(amount)));
-    EdKonto_Nad->SetRemembered(text(row, "KONTO_NAD"));
+    rememberSender(text(row, "KONTO_NAD"));
     EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
     EdNazwa1_Nad->setText(text(row, "NAZWA1_NAD"));
     EdNazwa2_Nad->setText(text(row, "NAZWA2_NAD"));
@@ -220,9 +235,60 @@ void TZwyklyFrm::fillFromCurrentRow()
     EdOperacjaClick();
 }
 
+void TZwyklyFrm::rememberSender(const QString &account)
+{
+    // Only the digits: an account kept with separators would not fit the grouped field
+    // whole, and its last digits would be lost on saving.
+    EdKonto_Nad->SetRemembered(DigitsOnly(account));
+}
+
 void TZwyklyFrm::EdOperacjaClick()
 {
     EdKonto_Nad->Refill();
+}
+
+void TZwyklyFrm::OdbiorcaBtnClick()
+{
+    TWybierzAdresatFrm chooser(this);
+    if (!chooser.ShowAt(OdbiorcaId))
+        return;
+    const ContractorChoice &chosen = chooser.Choice();
+    OdbiorcaId = chosen.ADRESATID;
+    EdNazwa1_Odb->setText(chosen.NAZWA1_ODB);
+    EdNazwa2_Odb->setText(chosen.NAZWA2_ODB);
+    EdKonto_Odb->SetDigits(chosen.KONTO);
+    EdKonto_Odb->Check();
+}
+
+void TZwyklyFrm::NadawcaBtnClick()
+{
+    TWybierzAdresatFrm chooser(this);
+    if (!chooser.ShowAt(NadawcaId))
+        return;
+    const ContractorChoice &chosen = chooser.Choice();
+    NadawcaId = chosen.ADRESATID;
+    EdNazwa1_Nad->setText(chosen.NAZWA1_NAD);
+    EdNazwa2_Nad->setText(chosen.NAZWA2_NAD);
+    rememberSender(chosen.KONTO);
+    EdKonto_Nad->ShowRemembered();
+}
+
+void TZwyklyFrm::TytulBtnClick()
+{
+    TWybierzTytulFrm chooser(this);
+    if (!chooser.ShowAt(TytulId))
+        return;
+    const TitleChoice &chosen = chooser.Choice();
+    TytulId = chosen.TYTULID;
+    EdTytul1->setText(chosen.TYTUL1);
+    EdTytul2->setText(chosen.TYTUL2);
+}
+
+void TZwyklyFrm::SzablonBtnClick()
+{
+    TWybierzSzablonZW chooser(this);
+    if (chooser.ShowChooser())
+        ApplyTemplate(DM->szZwykle);
 }
 
 void TZwyklyFrm::ApplyTemplate(const Dataset &row)
@@ -230,7 +296,7 @@ void TZwyklyFrm::ApplyTemplate(const Dataset &row)
     NadawcaId = row.value(QStringLiteral("NADAWCAID")).toInt();
     OdbiorcaId = row.value(QStringLiteral("ODBIORCAID")).toInt();
     TytulId = row.value(QStringLiteral("TYTULID")).toInt();
-    EdKonto_Nad->SetRemembered(text(row, "KONTO_NAD"));
+    rememberSender(text(row, "KONTO_NAD"));
     EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
     const Money amount = money(row, "KWOTA");
     if (!EdKwota->SetValue(amount))

@@ -29,17 +29,21 @@ public:
     bool IsNew() const { return isNew_; }
 
     void PostBtnClick();
+    void SzablonBtnClick();
+    void OdbiorcaBtnClick();
+    void NadawcaBtnClick();
+    void TytulBtnClick();
     void EdOperacjaClick();
-
-    // Fills the order from the template on which the templates list stands; the date
-    // and whether the order is new stay as they were.
-    void ApplyTemplate(const Dataset &row);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Fills the order from the template on which the templates list stands; the date
+    // and whether the order is new stay as they were.
+    void ApplyTemplate(const Dataset &row);
     void fillFromCurrentRow();
+    void rememberSender(const QString &account);
     void write(Dataset &rows);
     bool standOnOwnRow();
     // Runs a handler of the user's under the general error report.

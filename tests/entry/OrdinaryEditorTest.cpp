@@ -7,6 +7,7 @@
 #include "MessageRecorder.h"
 #include "ModalScript.h"
 #include "MoneyEdit.h"
+#include "DirectoryChooser.h"
 #include "NullableDateEdit.h"
 #include "TZwyklyFrm.h"
 #include "ValidityMark.h"
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -76,6 +78,8 @@ protected:
     bool runEditor(bool isNew, const std::function<void(TZwyklyFrm &)> &act)
     {
         modal.script = [&](QDialog &dialog) {
+            if (dialog.objectName() != QLatin1String("TZwyklyFrm"))
+                return chooser ? chooser(dialog) : int(QDialog::Rejected);
             act(static_cast<TZwyklyFrm &>(dialog));
             return dialog.result();
         };
@@ -107,6 +111,9 @@ protected:
     }
 
     QVariant stored(const char *column) const { return dm.Zwykle.value(QLatin1String(column)); }
+
+    // Answers the choosers the editor opens.
+    std::function<int(QDialog &)> chooser;
 
     FreshDatabase db;
     MessageRecorder messages;
@@ -367,5 +374,141 @@ TEST_F(RefusingDatabaseTest, AFailedStoreKeepsWhatWasTypedAndNeverAddsTheOrderTw
         EXPECT_TRUE(closed);
         EXPECT_EQ(storedCount(), before + 1);
         EXPECT_EQ(stored("NAZWA1_ODB").toString(), "Poprawiony");
+    }
+}
+
+namespace {
+
+// Two contractors, a title and two templates, there before the lists open.
+class FilledDirectoriesTest : public OrdinaryEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        db.execute({"insert into ADRESACI (ADRESATID, NAZWA, NAZWA1_ODB, NAZWA2_ODB, KONTO, NAZWA1_NAD, NAZWA2_NAD) "
+                    "values (11, 'ALFA', 'Alfa odb. 1', 'Alfa odb. 2', '61109010140000071219812874', 'Alfa nad. 1', "
+                    "'Alfa nad. 2')",
+                    "insert into ADRESACI (ADRESATID, NAZWA, NAZWA1_ODB, KONTO, NAZWA1_NAD) "
+                    "values (12, 'BETA', 'Beta odb.', '60102010260000042270201111', 'Beta nad.')",
+                    "insert into TYTULY (TYTULID, NAZWA, TYTUL1, TYTUL2) values (21, 'CZYNSZ', 'Czynsz za', 'lokal 5')",
+                    "insert into SZZWYKLE (PRZELEWID, NAZWA, ODBIORCAID, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, "
+                    "NADAWCAID, NAZWA1_NAD, KONTO_NAD, TYTULID, TYTUL1_ZAPL) values (31, 'GOTÓWKA', 11, 'Szablon odb.', "
+                    "'61109010140000071219812874', 'N', 1234.56, 12, 'Szablon nad.', '60102010260000042270201111', 21, "
+                    "'Szablon tytuł')",
+                    "insert into SZZWYKLE (PRZELEWID, NAZWA, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, "
+                    "KONTO_NAD, TYTUL1_ZAPL) values (32, 'PRZELEW', 'Przelew odb.', '61109010140000071219812874', 'T', "
+                    "10, 'Przelew nad.', '60-1020-1026-0000-0422-7020-1111', 'Przelew tytuł')"});
+        OrdinaryEditorTest::SetUp();
+    }
+
+    // Answers the chooser of that name by choosing the row with that identifier, and
+    // records on which identifier it opened.
+    void choose(const char *name, const char *key, qint32 id)
+    {
+        chooser = [=, this](QDialog &dialog) {
+            EXPECT_EQ(dialog.objectName(), QLatin1String(name));
+            Dataset &rows = static_cast<DirectoryChooser &>(dialog).Rows();
+            openedOn << rows.value(QLatin1String(key)).toInt();
+            EXPECT_TRUE(rows.locate(QLatin1String(key), id));
+            dialog.findChild<QPushButton *>(QStringLiteral("SelectBtn"))->click();
+            return dialog.result();
+        };
+    }
+
+    QList<int> openedOn;
+};
+
+}
+
+TEST_F(FilledDirectoriesTest, ChoosersFillCopiesOfTheEntriesAndOpenOnTheLastChosen)
+{
+    const struct {
+        const char *what;
+        const char *kind;
+        QString shared;
+        QString senderStored;
+    } rows[] = {
+        {"transfer shows the sender's account", "Przelew", SenderAccountGrouped, SenderAccount},
+        {"deposit keeps the words, stores the sender's account", "Wplata", "JED*DWA*TRZ*5/100", SenderAccount},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        openedOn.clear();
+        QString recipient2, account, sender2, title2, shared;
+        ASSERT_TRUE(runEditor(true, [&](TZwyklyFrm &editor) {
+            amount(editor)->SetValue(Money::fromGrosze(12305));
+            click(editor, row.kind);
+            choose("TWybierzAdresatFrm", "ADRESATID", 11);
+            editor.OdbiorcaBtnClick();
+            choose("TWybierzAdresatFrm", "ADRESATID", 12);
+            editor.NadawcaBtnClick();
+            choose("TWybierzTytulFrm", "TYTULID", 21);
+            editor.TytulBtnClick();
+            // Opened again: on the contractor last chosen for that side.
+            choose("TWybierzAdresatFrm", "ADRESATID", 11);
+            editor.OdbiorcaBtnClick();
+            choose("TWybierzAdresatFrm", "ADRESATID", 12);
+            editor.NadawcaBtnClick();
+            recipient2 = line(editor, "EdNazwa2_Odb")->text();
+            account = recipientAccount(editor)->Digits();
+            title2 = line(editor, "EdTytul2")->text();
+            shared = line(editor, "EdKonto_Nad")->text();
+            editor.PostBtnClick();
+        }));
+        EXPECT_EQ(openedOn, QList<int>({11, 11, 21, 11, 12}));
+        EXPECT_EQ(recipient2, "Alfa odb. 2");
+        EXPECT_EQ(account, RecipientAccount);
+        EXPECT_EQ(title2, "lokal 5");
+        EXPECT_EQ(shared, row.shared);
+        EXPECT_EQ(stored("NAZWA1_ODB").toString(), "Alfa odb. 1");
+        EXPECT_EQ(stored("NAZWA1_NAD").toString(), "Beta nad.");
+        EXPECT_EQ(stored("NAZWA2_NAD").toString(), "");
+        EXPECT_EQ(stored("TYTUL1_ZAPL").toString(), "Czynsz za");
+        EXPECT_EQ(stored("KONTO_NAD").toString(), row.senderStored);
+        // The choosers' identifiers are not the order's.
+        EXPECT_EQ(stored("ODBIORCAID").toInt(), 0);
+    }
+}
+
+TEST_F(FilledDirectoriesTest, ATemplateFillsANewOrAStoredOrderWithoutMakingItNew)
+{
+    const qint32 storedId = addOrdinary({{"NAZWA1_ODB", "Dawny"}, {"PRZELEW", "N"}, {"DATA_PRZEK", QDate(2026, 4, 1)}});
+    const struct {
+        const char *what;
+        bool isNew;
+        qint32 templateId;
+        QString shared;
+        QDate date;
+        bool transfer;
+    } rows[] = {
+        {"a deposit template on a new order", true, 31, "JED*DWA*TRZ*CZT*56/100", QDate(), false},
+        {"a transfer template on a stored order", false, 32, SenderAccountGrouped, QDate(2026, 4, 1), true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const int before = storedCount();
+        if (!row.isNew) {
+            ASSERT_TRUE(dm.Zwykle.locate("PRZELEWID", storedId));
+        }
+        choose("TWybierzSzablonZW", "PRZELEWID", row.templateId);
+        QString shared;
+        QDate date;
+        bool newAfter = false;
+        ASSERT_TRUE(runEditor(row.isNew, [&](TZwyklyFrm &editor) {
+            editor.SzablonBtnClick();
+            shared = line(editor, "EdKonto_Nad")->text();
+            date = editor.findChild<NullableDateEdit *>(QStringLiteral("EdData"))->Date();
+            newAfter = editor.IsNew();
+            editor.PostBtnClick();
+        }));
+        EXPECT_EQ(shared, row.shared);
+        EXPECT_EQ(date, row.date);
+        EXPECT_EQ(newAfter, row.isNew);
+        EXPECT_EQ(storedCount(), before + (row.isNew ? 1 : 0));
+        EXPECT_EQ(stored("PRZELEW").toString(), row.transfer ? "T" : "N");
+        EXPECT_EQ(stored("KONTO_NAD").toString(), SenderAccount);
+        if (!row.isNew) {
+            EXPECT_EQ(stored("PRZELEWID").toInt(), storedId);
+        }
     }
 }
