@@ -122,9 +122,9 @@ TSzablonZwyklyFrm::TSzablonZwyklyFrm(QWidget *parent)
     BindLine(EdTytul2, QStringLiteral("TYTUL2_ZAPL"));
 
     RequireLine(EdNazwa, QStringLiteral("Nazwa szablonu musi być podana."));
-    AddCheck([this] { return IsValidAccount(EdKonto_Odb->text()); },
+    AddCheck([this] { return !IsValidAccount(EdKonto_Odb->text()); },
              QStringLiteral("Numer rachunku odbiorcy jest nieprawidłowy."), nullptr);
-    AddCheck([this] { return IsValidAccount(EdKonto_Nad->text()); },
+    AddCheck([this] { return !IsValidAccount(EdKonto_Nad->text()); },
              QStringLiteral("Numer rachunku zleceniodawcy jest nieprawidłowy."), nullptr);
 
     const auto chooser = [this](NameLine *line, void (TSzablonZwyklyFrm::*handler)()) {

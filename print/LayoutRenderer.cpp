@@ -1,5 +1,6 @@
 #include "LayoutRenderer.h"
 
+#include "PrintTarget.h"
 #include "TextChars.h"
 #include "UpperCase.h"
 
@@ -45,7 +46,8 @@ QList<QPoint> copiesOf(const LayoutItem &item, const CopyPlacement &copies)
     return copies.shifts;
 }
 
-void outline(TPrn &prn, const LayoutItem &item, const QPoint &at)
+// The boxes of an item (or the extent of a field without boxes), drawn by frame.
+void outline(TPrn &prn, const LayoutItem &item, const QPoint &at, void (TPrn::*frame)(const QRect &))
 {
     const int height = prn.LineHeight();
     if (item.writing == Writing::Boxes) {
@@ -53,11 +55,23 @@ void outline(TPrn &prn, const LayoutItem &item, const QPoint &at)
         for (int i = 0; i < item.boxes; ++i) {
             const int left = at.x() + prn.MmToX(float(i * pitch));
             const int right = at.x() + prn.MmToX(float((i + 1) * pitch));
-            prn.FrameRect(QRect(left, at.y(), right - left, height));
+            (prn.*frame)(QRect(left, at.y(), right - left, height));
         }
         return;
     }
-    prn.FrameRect(QRect(at.x(), at.y(), prn.MmToX(item.widthMm), height * item.lines));
+    (prn.*frame)(QRect(at.x(), at.y(), prn.MmToX(item.widthMm), height * item.lines));
+}
+
+// Every item's boxes in every copy it is written into, beneath all the texts.
+void guides(TPrn &prn, const FormLayout &layout, const CopyPlacement &copies)
+{
+    for (const LayoutItem &item : layout.items) {
+        prn.SetFontSize(item.fontPoints);
+        const QPoint at = copies.origin + QPoint(prn.MmToX(item.xMm), prn.MmToY(item.yMm));
+        for (const QPoint &shift : copiesOf(item, copies))
+            outline(prn, item, at + shift, &TPrn::GuideRect);
+    }
+    prn.SetFontSize(FormFontPoints);
 }
 
 }
@@ -65,6 +79,8 @@ void outline(TPrn &prn, const LayoutItem &item, const QPoint &at)
 PageReport RenderLayout(PrintTarget &target, const FormLayout &layout, const FieldReader &read, bool upperCase)
 {
     return RunPageFrame(target, layout.frame, [&](TPrn &prn, const CopyPlacement &copies) {
+        if (target.showsFormOutlines())
+            guides(prn, layout, copies);
         for (const LayoutItem &item : layout.items) {
             QStringList lines = read(item.field);
             if (lines.isEmpty())
@@ -89,7 +105,7 @@ PageReport RenderOutline(PrintTarget &target, const FormLayout &layout, Margins 
         [&](TPrn &prn, const CopyPlacement &copies) {
             for (const LayoutItem &item : layout.items) {
                 prn.SetFontSize(item.fontPoints);
-                outline(prn, item, copies.origin + QPoint(prn.MmToX(item.xMm), prn.MmToY(item.yMm)));
+                outline(prn, item, copies.origin + QPoint(prn.MmToX(item.xMm), prn.MmToY(item.yMm)), &TPrn::FrameRect);
             }
         },
         margins);

@@ -14,6 +14,8 @@ public:
     virtual void selectFont(int points) = 0;
     virtual void drawText(int x, int y, const QString &text) = 0;
     virtual void drawRect(const QRect &rect) = 0;
+    // An outline that guides the eye on screen, lighter than the texts; by default a rectangle.
+    virtual void drawGuide(const QRect &rect) { drawRect(rect); }
     // The height of one line (the font's cell height) and the width of a text, in the current font.
     virtual int lineHeight() const = 0;
     virtual int textWidth(const QString &text) const = 0;

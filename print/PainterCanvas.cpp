@@ -34,6 +34,16 @@ void PainterCanvas::drawRect(const QRect &rect)
     painter_.drawRect(rect);
 }
 
+void PainterCanvas::drawGuide(const QRect &rect)
+{
+    const QPen text = painter_.pen();
+    QPen pen(QColor(200, 200, 200));
+    pen.setWidth(std::max(1, painter_.device()->logicalDpiX() / 254));
+    painter_.setPen(pen);
+    painter_.drawRect(rect);
+    painter_.setPen(text);
+}
+
 int PainterCanvas::lineHeight() const
 {
     return painter_.fontMetrics().height();

@@ -13,6 +13,7 @@ public:
     void selectFont(int points) override;
     void drawText(int x, int y, const QString &text) override;
     void drawRect(const QRect &rect) override;
+    void drawGuide(const QRect &rect) override;
     int lineHeight() const override;
     int textWidth(const QString &text) const override;
 

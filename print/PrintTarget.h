@@ -43,4 +43,7 @@ public:
     virtual bool endJob() = 0;
     // Closes what the run's jobs were collected into (a PDF file); false on failure.
     virtual bool finishRun() = 0;
+    // A preview on screen shows the form's boxes under the texts, so that the user sees
+    // each text in its box before spending a preprinted form; paper and files never do.
+    virtual bool showsFormOutlines() const { return false; }
 };

@@ -28,6 +28,9 @@ public:
     PageCanvas &beginJob() override;
     bool endJob() override;
     bool finishRun() override;
+    bool showsFormOutlines() const override { return outlines_; }
+    // For the preview only.
+    void ShowFormOutlines() { outlines_ = true; }
 
 private:
     QString failureText() const;
@@ -38,6 +41,7 @@ private:
     Mode mode_;
     QPainter painter_;
     std::optional<PainterCanvas> canvas_;
+    bool outlines_ = false;
 };
 
 // A PDF file in A4 at 600 dots per inch, the whole sheet printable.

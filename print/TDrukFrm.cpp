@@ -306,6 +306,7 @@ void TDrukFrm::PreviewBtnClick()
     const QString name = printerName_;
     previewShower_(printer, [first, name](QPrinter *onto) {
         PrinterTarget target(*onto, name, PrinterTarget::Mode::OneDocument);
+        target.ShowFormOutlines();
         try {
             first(target);
             target.finishRun();

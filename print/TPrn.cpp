@@ -94,6 +94,11 @@ void TPrn::FrameRect(const QRect &rect)
     inkBounds_ = inkBounds_.united(rect);
 }
 
+void TPrn::GuideRect(const QRect &rect)
+{
+    canvas_->drawGuide(rect);
+}
+
 void TPrn::write(int x, int y, const QString &text)
 {
     if (text.isEmpty())

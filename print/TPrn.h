@@ -41,6 +41,8 @@ public:
     void TextLinesAt(int x, int y, const QStringList &lines);
     void TextInBoxes(int x, int y, const QString &text, BoxPitch pitch);
     void FrameRect(const QRect &rect);
+    // A light outline for the screen; not ink, so never counted as cut off.
+    void GuideRect(const QRect &rect);
 
     // The smallest rectangle holding everything written so far (null when nothing was).
     QRect InkBounds() const { return inkBounds_; }
