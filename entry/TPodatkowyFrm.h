@@ -1,0 +1,72 @@
+#pragma once
+
+#include "TaxOrderFields.h"
+
+#include <QDialog>
+
+class AccountEdit;
+class LengthCounter;
+class MoneyEdit;
+class NullableDateEdit;
+class OperationKind;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class SenderAccountLine;
+
+// The editor of one tax transfer ("Podatkowy"): a new one, or the row on which the
+// main window's list of tax transfers stands. The recipient is a tax authority of the
+// directory, whose account for the kind of tax is put into the recipient account;
+// the amount may be taken from the interest calculator.
+class TPodatkowyFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TPodatkowyFrm(QWidget *parent = nullptr);
+
+    // Both show the window modally; true when the transfer was stored.
+    bool ShowNew();
+    bool ShowCurrent();
+
+    void PostBtnClick();
+    void UrzadButtonClick();
+    void NadawcaButtonClick();
+    void EdRodzajRachChange();
+    void EdTypChange();
+    void CalcBtnClick();
+
+private:
+    void buildLayout();
+    void setFocusOrder();
+    bool run();
+    void putAccountOfKind();
+    void write();
+
+    bool IsNew = false;
+    // The row being corrected, or the one a first store added.
+    qint32 transferId_ = 0;
+    qint32 UrzadId = 0;
+    qint32 NadawcaId = 0;
+    AuthorityAccounts accounts_;
+    PayerNumbers payer_;
+
+    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb;
+    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb;
+    AccountEdit *EdKonto_Odb;
+    QComboBox *EdRodzajRach;
+    OperationKind *EdOperacja;
+    MoneyEdit *EdKwota;
+    QToolButton *CalcBtn;
+    SenderAccountLine *EdKonto_Nad;
+    NameLine *EdNazwa1_Nad, *EdNazwa2_Nad;
+    LengthCounter *lbNazwa1_Nad, *lbNazwa2_Nad;
+    QLineEdit *EdNIP;
+    QComboBox *EdTyp;
+    PeriodLine *EdOkres;
+    QComboBox *EdSymbol;
+    QLineEdit *EdIdentyfZobow;
+    NullableDateEdit *EdData;
+    QPushButton *PostBtn, *CancelBtn;
+};
