@@ -1,0 +1,176 @@
+#include "TSzablPodatTbl.h"
+
+#include "DatasetGrid.h"
+#include "ErrorReport.h"
+#include "FDM.h"
+#include "FormParts.h"
+#include "ModalSeam.h"
+#include "SearchBox.h"
+#include "TSzablonPodatFrm.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Id = QStringLiteral("PRZELEWID");
+
+QToolButton *toolButton(QToolBar *toolbar, const char *name, const QString &caption)
+{
+    auto *button = Named(new QToolButton(toolbar), name);
+    button->setText(caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(66);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+SearchBox *searchBox(Dataset &rows, const QString &caption, const char *name, QWidget *parent)
+{
+    auto *box = Named(new SearchBox(rows, QStringLiteral("NAZWA"), caption, parent), name);
+    box->Edit()->setMaxLength(50);
+    box->setContentsMargins(6, 0, 6, 0);
+    return box;
+}
+
+}
+
+TSzablPodatTbl::TSzablPodatTbl(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TSzablPodatTbl"));
+    setWindowTitle(QStringLiteral("Przelew podatkowy - szablon"));
+    setSizeGripEnabled(true);
+
+    auto *toolbar = Named(new QToolBar(this), "ToolBar");
+    InsertBtn = toolButton(toolbar, "InsertBtn", QStringLiteral("&Dodaj"));
+    EditBtn = toolButton(toolbar, "EditBtn", QStringLiteral("&Popraw"));
+    DeleteBtn = toolButton(toolbar, "DeleteBtn", QStringLiteral("&Usuń"));
+    CloseBtn = toolButton(toolbar, "CloseBtn", QStringLiteral("&Zamknij"));
+    for (QToolButton *button : {InsertBtn, EditBtn, DeleteBtn})
+        toolbar->addWidget(button);
+    auto *spacer = new QWidget(toolbar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    toolbar->addWidget(CloseBtn);
+
+    SzablonGrid = Named(new DatasetGrid(DM->szPodatkowe, {{QStringLiteral("NAZWA"), QStringLiteral("Nazwa szablonu"), 0, {}}},
+                                        this),
+                        "SzablonGrid");
+    EdSzablon = searchBox(DM->szPodatkowe, QStringLiteral("Nazwa szablonu"), "EdSzablon", this);
+    KontrahGrid = Named(new DatasetGrid(DM->Adresaci, {{QStringLiteral("NAZWA"), QStringLiteral("Nazwa kontrahenta"), 0, {}}},
+                                        this),
+                        "KontrahGrid");
+    EdKontrah = searchBox(DM->Adresaci, QStringLiteral("Nazwa kontrahenta"), "EdKontrah", this);
+    for (DatasetGrid *grid : {SzablonGrid, KontrahGrid})
+        grid->horizontalHeader()->setStretchLastSection(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(toolbar);
+    layout->addWidget(SzablonGrid, 1);
+    layout->addWidget(EdSzablon);
+    layout->addWidget(KontrahGrid, 1);
+    layout->addWidget(EdKontrah);
+    resize(480, 520);
+
+    auto guarded = [this](void (TSzablPodatTbl::*handler)()) {
+        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
+    };
+    connect(InsertBtn, &QToolButton::clicked, this, guarded(&TSzablPodatTbl::InsertBtnClick));
+    connect(EditBtn, &QToolButton::clicked, this, guarded(&TSzablPodatTbl::EditBtnClick));
+    connect(DeleteBtn, &QToolButton::clicked, this, guarded(&TSzablPodatTbl::DeleteBtnClick));
+    connect(CloseBtn, &QToolButton::clicked, this, &QDialog::reject);
+    connect(&DM->Adresaci, &Dataset::currentRowChanged, this, guarded(&TSzablPodatTbl::KontahDSDataChange));
+    connect(&DM->Adresaci, &Dataset::reset, this, guarded(&TSzablPodatTbl::KontahDSDataChange));
+    connect(&DM->szPodatkowe, &Dataset::currentRowChanged, this, [this] { SetButtons(); });
+    connect(&DM->szPodatkowe, &Dataset::reset, this, [this] { SetButtons(); });
+}
+
+void TSzablPodatTbl::ShowList()
+{
+    FollowContractor(true);
+    ModalSeam::run(*this);
+}
+
+qint32 TSzablPodatTbl::CurrentContractor() const
+{
+    const Dataset &contractors = DM->Adresaci;
+    return contractors.currentRow() < 0 ? 0 : contractors.value(QStringLiteral("ADRESATID")).toInt();
+}
+
+void TSzablPodatTbl::KontahDSDataChange()
+{
+    if (following_ && DM->Adresaci.isOpen())
+        FollowContractor(false);
+}
+
+void TSzablPodatTbl::FollowContractor(bool always)
+{
+    const qint32 contractor = CurrentContractor();
+    // A list refreshed on the same contractor keeps its place among the templates.
+    if (always || contractor != shownContractor_ || !DM->szPodatkowe.isOpen()) {
+        DM->ReopenTaxTemplates(contractor, 0);
+        shownContractor_ = contractor;
+    }
+    SetButtons();
+}
+
+void TSzablPodatTbl::SetButtons()
+{
+    const bool hasTemplate = DM->szPodatkowe.currentRow() >= 0;
+    EditBtn->setEnabled(hasTemplate);
+    DeleteBtn->setEnabled(hasTemplate);
+}
+
+template<typename Work>
+void TSzablPodatTbl::WithoutFollowing(Work work)
+{
+    following_ = false;
+    try {
+        work();
+    } catch (...) {
+        following_ = true;
+        throw;
+    }
+    following_ = true;
+    KontahDSDataChange();
+    SetButtons();
+}
+
+void TSzablPodatTbl::InsertBtnClick()
+{
+    // A template belongs to a contractor: with none there is nothing to add it to.
+    if (DM->Adresaci.currentRow() < 0 || shownContractor_ <= 0)
+        return;
+    WithoutFollowing([this] {
+        TSzablonPodatFrm editor(this);
+        editor.ShowNew(shownContractor_);
+    });
+}
+
+void TSzablPodatTbl::EditBtnClick()
+{
+    if (DM->szPodatkowe.currentRow() < 0)
+        return;
+    WithoutFollowing([this] {
+        TSzablonPodatFrm editor(this);
+        editor.ShowCurrent();
+    });
+}
+
+void TSzablPodatTbl::DeleteBtnClick()
+{
+    Dataset &templates = DM->szPodatkowe;
+    if (templates.currentRow() < 0
+        || !DM->AskConfirmation(QStringLiteral("Usunąć zaznaczony szablon przelewu z wykazu?")))
+        return;
+    templates.remove();
+    const qint32 next = templates.isEmpty() ? 0 : templates.value(Id).toInt();
+    // The contractor whose templates these are, also when none of them is left.
+    DM->ReopenTaxTemplates(shownContractor_, next);
+    SetButtons();
+}

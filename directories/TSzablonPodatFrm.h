@@ -1,0 +1,67 @@
+#pragma once
+
+#include "TaxOrderFields.h"
+
+#include <QDialog>
+
+class AccountEdit;
+class LengthCounter;
+class MoneyEdit;
+class OperationKind;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The editor of one tax transfer template of a contractor: a tax transfer without
+// dates under a short name. It changes the template on which the templates query
+// stood when it opened, or adds one to the contractor it was given, and commits
+// nothing: the next reopen of the templates does.
+class TSzablonPodatFrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TSzablonPodatFrm(QWidget *parent = nullptr);
+
+    // Both show the window modally; true when the template was stored.
+    bool ShowNew(qint32 contractorId);
+    bool ShowCurrent();
+
+    void PostBtnClick();
+    void UrzadBtnClick();
+    void NadawcaBtnClick();
+    void EdRodzajRachChange();
+    void EdTypChange();
+
+private:
+    void buildLayout();
+    bool run();
+    void write();
+
+    bool IsNew = false;
+    qint32 KontrahId = 0;
+    // The template being corrected, or the one a first store added.
+    qint32 templateId_ = 0;
+    qint32 UrzadId = 0;
+    qint32 NadawcaId = 0;
+    QString KontoNad;
+    AuthorityAccounts accounts_;
+    PayerNumbers payer_;
+
+    QLineEdit *EdNazwa;
+    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb;
+    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb;
+    OperationKind *EdOperacja;
+    MoneyEdit *EdKwota;
+    AccountEdit *EdKonto_Odb;
+    QComboBox *EdRodzajRach;
+    NameLine *EdNazwa1_Nad, *EdNazwa2_Nad;
+    LengthCounter *lbNazwa1_Nad, *lbNazwa2_Nad;
+    QLineEdit *EdNIP;
+    QComboBox *EdTyp;
+    PeriodLine *EdOkres;
+    QComboBox *EdSymbol;
+    QLineEdit *EdIdentyfZobow;
+    AccountEdit *EdKonto_Nad;
+    QPushButton *PostBtn, *CancelBtn;
+};
