@@ -1,5 +1,4 @@
 #include "DirectoryFixture.h"
-#include "LengthCounter.h"
 #include "SearchBox.h"
 #include "TTytulFrm.h"
 #include "TTytulyTbl.h"
@@ -83,18 +82,6 @@ TEST_F(Titles, SavingChecksInOrderAndStoresTheLinesWhole)
         EXPECT_TRUE(second.isValid()) << "an empty line is stored as an empty text";
         EXPECT_EQ(second.toString(), c.title2);
         EXPECT_EQ(dm.Tytuly.state(), Dataset::State::Browse);
-    }
-}
-
-TEST_F(Titles, TheCounterTurnsYellowAboveTwentySevenCharacters)
-{
-    TTytulFrm editor;
-    auto *line = editor.findChild<QLineEdit *>(QStringLiteral("EdTytul1"));
-    auto *counter = editor.findChild<LengthCounter *>(QStringLiteral("lbTytul1"));
-    ASSERT_TRUE(line && counter);
-    for (const int length : {0, 27, 28, 50}) {
-        line->setText(QString(length, u'x'));
-        EXPECT_EQ(counter->IsOverLimit(), length > 27) << length;
     }
 }
 
