@@ -52,7 +52,7 @@ DirectoryChooser::DirectoryChooser(Setup setup, QWidget *parent) : QDialog(paren
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
-    resize(520, 380);
+    resize(640, 400);
 
     connect(SelectBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { SelectBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -52,13 +52,16 @@ DirectoryList::DirectoryList(Setup setup, QWidget *parent) : QDialog(parent), se
     search_ = new SearchBox(*setup_.dataset, QStringLiteral("NAZWA"), setup_.searchCaption, this);
     search_->setObjectName(QStringLiteral("SearchBox"));
 
+    auto *body = new QVBoxLayout;
+    body->addWidget(grid_, 1);
+    body->addWidget(search_);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 6);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(toolbar);
-    layout->addWidget(grid_, 1);
-    layout->addWidget(search_);
-    search_->setContentsMargins(6, 0, 6, 0);
-    resize(560, 400);
+    layout->addLayout(body, 1);
+    body->setContentsMargins(6, 6, 6, 6);
+    resize(640, 420);
 
     auto guarded = [this](void (DirectoryList::*handler)()) {
         return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
