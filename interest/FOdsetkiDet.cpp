@@ -5,8 +5,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -35,13 +37,17 @@ QTreeWidget *periodList(QWidget *parent, const char *name)
     for (const Column &column : Columns)
         titles << QString::fromUtf8(column.title);
     view->setHeaderLabels(titles);
+    // The period column grows when the font needs more room to show both days whole.
+    const int periodWidth = view->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000 - 00.00.0000")) + 16;
     int width = 0;
     for (int i = 0; i < int(std::size(Columns)); ++i) {
-        view->setColumnWidth(i, Columns[i].width);
+        view->setColumnWidth(i, i == 0 ? std::max(Columns[i].width, periodWidth) : Columns[i].width);
         view->headerItem()->setTextAlignment(i, Columns[i].alignment | Qt::AlignVCenter);
-        width += Columns[i].width;
+        width += view->columnWidth(i);
     }
-    view->setMinimumWidth(width + view->frameWidth() * 2 + 20);
+    // Room for the columns and a vertical scroll bar, so that the amounts are never cut.
+    const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    view->setMinimumWidth(width + view->frameWidth() * 2 + scrollBar + 4);
     return view;
 }
 

@@ -28,8 +28,10 @@ RateListPage::RateListPage(RateKind kind, const Captions &captions, QWidget *par
     EditBtn = flatButton(this, captions.edit);
     DeleteBtn = flatButton(this, captions.remove);
     Dataset &list = RateList(kind);
+    // A date needs more room than the grid's default of a number.
+    const int dayWidth = fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + 16;
     Grid = new DatasetGrid(list, {
-        {QStringLiteral("ODDNIA"), QStringLiteral("Od dnia"), 0, {}},
+        {QStringLiteral("ODDNIA"), QStringLiteral("Od dnia"), dayWidth, {}},
         {QStringLiteral("STOPA"), QStringLiteral("Stopa roczna"), 0, QStringLiteral("##0.00 %")},
     }, this);
 
