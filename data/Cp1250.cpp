@@ -1,6 +1,5 @@
 #include "Cp1250.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
 
@@ -79,13 +78,16 @@ QByteArray encode(const QString &text)
 
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder(CodecName);
-    if (decoder.isValid())
-        return decoder.decode(bytes);
-    QString text;
-    text.reserve(bytes.size());
-    for (const char b : bytes)
-        text.append(fromByte(static_cast<unsigned char>(b)));
+    return decode(bytes.constData(), bytes.size());
+}
+
+QString decode(const char *bytes, qsizetype size)
+{
+    // A table, not a decoder object per value: lists decode every text they show.
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = fromByte(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 

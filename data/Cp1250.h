@@ -17,5 +17,6 @@ QChar fromByte(unsigned char byte);
 // Callers must have checked firstUnheld() first: an unheld character would be lost.
 QByteArray encode(const QString &text);
 QString decode(const QByteArray &bytes);
+QString decode(const char *bytes, qsizetype size);
 
 }

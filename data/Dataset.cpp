@@ -2,6 +2,8 @@
 
 #include "Money.h"
 
+#include <cstring>
+
 namespace {
 
 // Enough rows for a first screen; views ask for more as they scroll.
@@ -63,6 +65,7 @@ void Dataset::open()
     transaction_.ensureActive();
     select_.open();
     fields_ = select_.columnNames();
+    layout_ = select_.layout();
     keyColumn_ = keyField_.isEmpty() ? -1 : int(fields_.indexOf(keyField_));
     state_ = State::Browse;
     fetchMore(FirstBatch);
@@ -78,6 +81,7 @@ void Dataset::close()
         return;
     select_.close();
     rows_.clear();
+    arena_.clear();
     editBackup_.clear();
     storedWhileReading_.clear();
     state_ = State::Inactive;
@@ -90,18 +94,19 @@ void Dataset::close()
 int Dataset::fetchMore(int count)
 {
     const int first = fetchedCount();
-    QVector<QVariant> row;
     try {
         while (fetchedCount() - first < count && select_.isOpen()) {
-            if (!select_.fetch(row))
+            fetchBuffer_.clear();
+            if (!select_.fetchPacked(fetchBuffer_))
                 break;
-            std::vector<QVariant> fetched(row.begin(), row.end());
-            if (!storedWhileReading_.empty()) {
-                const std::optional<qint64> key = keyOf(fetched);
-                if (key && storedWhileReading_.count(*key))
+            if (!storedWhileReading_.empty() && keyColumn_ >= 0) {
+                const QVariant key = FbQuery::unpack(fetchBuffer_.constData(), layout_, keyColumn_);
+                if (isIntegral(key) && storedWhileReading_.count(key.toLongLong()))
                     continue;
             }
-            rows_.push_back(std::move(fetched));
+            Row row;
+            row.packed = arena_.keep(fetchBuffer_.constData(), size_t(fetchBuffer_.size()));
+            rows_.push_back(std::move(row));
         }
     } catch (...) {
         // A cursor that failed once is not asked again: the list keeps what it read,
@@ -164,7 +169,23 @@ QVariant Dataset::valueAt(int row, int column) const
 {
     if (row < 0 || row >= fetchedCount() || column < 0 || column >= fields_.size())
         return {};
-    return rows_[size_t(row)][size_t(column)];
+    const Row &stored = rows_[size_t(row)];
+    if (stored.values)
+        return (*stored.values)[size_t(column)];
+    return FbQuery::unpack(stored.packed, layout_, column);
+}
+
+std::vector<QVariant> &Dataset::values(int row)
+{
+    Row &stored = rows_[size_t(row)];
+    if (!stored.values) {
+        auto values = std::make_unique<std::vector<QVariant>>();
+        values->reserve(size_t(fields_.size()));
+        for (int column = 0; column < fields_.size(); ++column)
+            values->push_back(FbQuery::unpack(stored.packed, layout_, column));
+        stored.values = std::move(values);
+    }
+    return *stored.values;
 }
 
 void Dataset::setValue(const QString &field, const QVariant &value)
@@ -174,7 +195,7 @@ void Dataset::setValue(const QString &field, const QVariant &value)
     const int column = fieldIndex(field);
     if (column < 0)
         throw FbError(QStringLiteral("%1: brak pola %2.").arg(name_, field));
-    rows_[size_t(current_)][size_t(column)] = value;
+    values(current_)[size_t(column)] = value;
     if (!controlsDisabled())
         emit rowChanged(current_);
 }
@@ -184,7 +205,9 @@ void Dataset::append()
     requireBrowse("append");
     // The new row goes in front of the current one, so that rows not yet read stay after it.
     const int at = current_ < 0 ? 0 : current_;
-    rows_.insert(rows_.begin() + at, std::vector<QVariant>(size_t(fields_.size())));
+    Row row;
+    row.values = std::make_unique<std::vector<QVariant>>(size_t(fields_.size()));
+    rows_.insert(rows_.begin() + at, std::move(row));
     current_ = at;
     state_ = State::Insert;
     if (!controlsDisabled())
@@ -197,7 +220,7 @@ void Dataset::edit()
     requireBrowse("edit");
     if (current_ < 0)
         throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
-    editBackup_ = rows_[size_t(current_)];
+    editBackup_ = values(current_);
     state_ = State::Edit;
 }
 
@@ -207,9 +230,9 @@ void Dataset::post()
         return;
     try {
         if (state_ == State::Insert)
-            runChange(insertSql_, rows_[size_t(current_)], {});
+            runChange(insertSql_, values(current_), {});
         else
-            runChange(updateSql_, rows_[size_t(current_)], editBackup_);
+            runChange(updateSql_, values(current_), editBackup_);
     } catch (const FbError &error) {
         if (!postErrorHandler_)
             throw;
@@ -219,7 +242,7 @@ void Dataset::post()
             throw AbortOperation();
         throw;
     }
-    rememberStored(rows_[size_t(current_)]);
+    rememberStored(values(current_));
     state_ = State::Browse;
     editBackup_.clear();
     if (!controlsDisabled())
@@ -252,7 +275,7 @@ void Dataset::cancel()
             emit rowRemoved(removed);
         notifyCurrent();
     } else if (state_ == State::Edit) {
-        rows_[size_t(current_)] = editBackup_;
+        values(current_) = editBackup_;
         editBackup_.clear();
         state_ = State::Browse;
         if (!controlsDisabled())
@@ -265,7 +288,7 @@ void Dataset::remove()
     requireBrowse("delete");
     if (current_ < 0)
         throw FbError(QStringLiteral("%1: brak wiersza do usunięcia.").arg(name_));
-    const std::vector<QVariant> &row = rows_[size_t(current_)];
+    const std::vector<QVariant> &row = values(current_);
     runChange(deleteSql_, row, row);
     const int removed = current_;
     rows_.erase(rows_.begin() + removed);
@@ -306,7 +329,7 @@ bool Dataset::locate(const QString &field, const QVariant &value)
     for (int row = 0;; ++row) {
         if (row >= fetchedCount() && fetchMore(FirstBatch) == 0)
             return false;
-        if (sameValue(rows_[size_t(row)][size_t(column)], value)) {
+        if (sameValue(valueAt(row, column), value)) {
             if (row != current_) {
                 current_ = row;
                 notifyCurrent();
@@ -327,4 +350,23 @@ void Dataset::enableControls()
         return;
     emit reset();
     emit currentRowChanged(current_);
+}
+
+const char *Dataset::RowArena::keep(const char *bytes, size_t size)
+{
+    if (blocks_.empty() || used_ + size > BlockSize) {
+        // A row larger than a block (a long text) gets a block of its own.
+        blocks_.push_back(std::make_unique<char[]>(qMax(BlockSize, size)));
+        used_ = 0;
+    }
+    char *at = blocks_.back().get() + used_;
+    std::memcpy(at, bytes, size);
+    used_ += size;
+    return at;
+}
+
+void Dataset::RowArena::clear()
+{
+    blocks_.clear();
+    used_ = 0;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -122,7 +123,30 @@ private:
     std::unordered_set<qint64> storedWhileReading_;
 
     QStringList fields_;
-    std::vector<std::vector<QVariant>> rows_;
+    // Rows as read are kept packed in large blocks and decoded on access; a row the
+    // program changes is held as values from then on.
+    struct Row
+    {
+        const char *packed = nullptr;
+        std::unique_ptr<std::vector<QVariant>> values;
+    };
+    class RowArena
+    {
+    public:
+        const char *keep(const char *bytes, size_t size);
+        void clear();
+
+    private:
+        static constexpr size_t BlockSize = 64 * 1024;
+        std::vector<std::unique_ptr<char[]>> blocks_;
+        size_t used_ = 0;
+    };
+    std::vector<QVariant> &values(int row);
+
+    FbQuery::Layout layout_;
+    RowArena arena_;
+    QByteArray fetchBuffer_;
+    std::vector<Row> rows_;
     std::vector<QVariant> editBackup_;
     State state_ = State::Inactive;
     int current_ = -1;

@@ -191,6 +191,7 @@ void FbQuery::unprepare()
         statement_ = nullptr;
     }
     columns_.clear();
+    layout_.clear();
 }
 
 void FbQuery::prepare()
@@ -213,6 +214,7 @@ void FbQuery::prepare()
     for (unsigned i = 0; i < count; ++i)
         columns_.append(QString::fromUtf8(outMeta_->getAlias(&status, i)).toUpper());
     status.check();
+    buildLayout();
 }
 
 QStringList FbQuery::columnNames()
@@ -339,66 +341,115 @@ FbQuery::Input FbQuery::prepareInput()
     return input;
 }
 
-QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
+namespace {
+
+template <typename T>
+void append(QByteArray &out, T value)
+{
+    out.append(reinterpret_cast<const char *>(&value), sizeof value);
+}
+
+void appendText(QByteArray &out, const char *bytes, size_t length)
+{
+    append<quint32>(out, quint32(length));
+    out.append(bytes, qsizetype(length));
+}
+
+// The bytes a present value of the kind takes after its marker, text taking its length from the row.
+size_t payloadSize(FbQuery::Kind kind, const char *at)
+{
+    switch (kind) {
+    case FbQuery::Kind::Text: return sizeof(quint32) + get<quint32>(reinterpret_cast<const unsigned char *>(at));
+    case FbQuery::Kind::Int32:
+    case FbQuery::Kind::Date:
+    case FbQuery::Kind::Time: return 4;
+    case FbQuery::Kind::Int64:
+    case FbQuery::Kind::Money:
+    case FbQuery::Kind::Timestamp: return 8;
+    case FbQuery::Kind::Boolean: return 1;
+    }
+    return 0;
+}
+
+}
+
+void FbQuery::buildLayout()
 {
     FbApi::Status status;
     const unsigned count = outMeta_->getCount(&status);
-    QVector<QVariant> row;
-    row.reserve(int(count));
+    layout_.clear();
     for (unsigned i = 0; i < count; ++i) {
-        if (get<short>(buffer + outMeta_->getNullOffset(&status, i)) != 0) {
-            row.append(QVariant());
+        Column column;
+        column.type = outMeta_->getType(&status, i) & TypeMask;
+        column.scale = outMeta_->getScale(&status, i);
+        column.length = outMeta_->getLength(&status, i);
+        column.offset = outMeta_->getOffset(&status, i);
+        column.nullOffset = outMeta_->getNullOffset(&status, i);
+        switch (column.type) {
+        case SQL_TEXT:
+        case SQL_VARYING:
+        case SQL_BLOB: column.kind = Kind::Text; break;
+        case SQL_SHORT:
+        case SQL_LONG: column.kind = column.scale < 0 ? Kind::Money : Kind::Int32; break;
+        case SQL_INT64: column.kind = column.scale < 0 ? Kind::Money : Kind::Int64; break;
+        case SQL_TIMESTAMP: column.kind = Kind::Timestamp; break;
+        case SQL_TYPE_DATE: column.kind = Kind::Date; break;
+        case SQL_TYPE_TIME: column.kind = Kind::Time; break;
+        case SQL_BOOLEAN: column.kind = Kind::Boolean; break;
+        default:
+            throw FbError(QStringLiteral("Kolumna %1: nieobsługiwany typ danych (%2).").arg(columns_.value(int(i))).arg(column.type));
+        }
+        layout_.push_back(column);
+    }
+    status.check();
+}
+
+void FbQuery::pack(const unsigned char *buffer, QByteArray &out)
+{
+    for (size_t i = 0; i < layout_.size(); ++i) {
+        const Column &column = layout_[i];
+        if (get<short>(buffer + column.nullOffset) != 0) {
+            out.append('\0');
             continue;
         }
-        const unsigned char *at = buffer + outMeta_->getOffset(&status, i);
-        const unsigned type = outMeta_->getType(&status, i) & TypeMask;
-        const int scale = outMeta_->getScale(&status, i);
-        switch (type) {
+        out.append('\1');
+        const unsigned char *at = buffer + column.offset;
+        switch (column.type) {
         case SQL_TEXT: {
-            QByteArray bytes(reinterpret_cast<const char *>(at), int(outMeta_->getLength(&status, i)));
             // CHAR columns come padded with blanks; the value is what was stored.
-            while (bytes.endsWith(' '))
-                bytes.chop(1);
-            row.append(Cp1250::decode(bytes));
+            size_t length = column.length;
+            while (length > 0 && at[length - 1] == ' ')
+                --length;
+            appendText(out, reinterpret_cast<const char *>(at), length);
             break;
         }
-        case SQL_VARYING: {
-            const auto length = get<unsigned short>(at);
-            row.append(Cp1250::decode(QByteArray(reinterpret_cast<const char *>(at + 2), length)));
+        case SQL_VARYING:
+            appendText(out, reinterpret_cast<const char *>(at + 2), get<unsigned short>(at));
             break;
-        }
         case SQL_SHORT:
         case SQL_LONG:
         case SQL_INT64: {
-            const qint64 number = type == SQL_SHORT ? get<qint16>(at)
-                : type == SQL_LONG ? get<qint32>(at) : get<qint64>(at);
-            if (scale < 0) {
-                const std::optional<Money> money = scaledToMoney(number, scale);
+            const qint64 number = column.type == SQL_SHORT ? get<qint16>(at)
+                : column.type == SQL_LONG ? get<qint32>(at) : get<qint64>(at);
+            if (column.kind == Kind::Money) {
+                const std::optional<Money> money = scaledToMoney(number, column.scale);
                 if (!money)
                     throw FbError(QStringLiteral("Kolumna %1: kwota jest za duża, by ją odczytać.").arg(columns_.value(int(i))));
-                row.append(QVariant::fromValue(*money));
+                append<qint64>(out, money->raw());
+            } else if (column.kind == Kind::Int64) {
+                append<qint64>(out, number);
+            } else {
+                append<qint32>(out, qint32(number));
             }
-            else if (type == SQL_INT64)
-                row.append(QVariant::fromValue<qint64>(number));
-            else
-                row.append(QVariant(int(number)));
             break;
         }
-        case SQL_TIMESTAMP: {
-            const auto stamp = get<ISC_TIMESTAMP>(at);
-            row.append(QDateTime(fromIscDate(stamp.timestamp_date), fromIscTime(stamp.timestamp_time)));
-            break;
-        }
-        case SQL_TYPE_DATE:
-            row.append(fromIscDate(get<ISC_DATE>(at)));
-            break;
-        case SQL_TYPE_TIME:
-            row.append(fromIscTime(get<ISC_TIME>(at)));
-            break;
-        case SQL_BOOLEAN:
-            row.append(bool(*at));
-            break;
+        case SQL_TIMESTAMP: append(out, get<ISC_TIMESTAMP>(at)); break;
+        case SQL_TYPE_DATE: append(out, get<ISC_DATE>(at)); break;
+        case SQL_TYPE_TIME: append(out, get<ISC_TIME>(at)); break;
+        case SQL_BOOLEAN: out.append(char(*at != 0)); break;
         case SQL_BLOB: {
+            // The blob can be read only inside the transaction: its text is kept with the row.
+            FbApi::Status status;
             ISC_QUAD id = get<ISC_QUAD>(at);
             Firebird::IBlob *blob = transaction_.connection().attachment()->openBlob(
                 &status, transaction_.handle(), &id, 0, nullptr);
@@ -415,13 +466,50 @@ QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
             FbApi::Status closeStatus;
             blob->close(&closeStatus);
             status.check();
-            row.append(Cp1250::decode(bytes));
+            appendText(out, bytes.constData(), size_t(bytes.size()));
             break;
         }
-        default:
-            throw FbError(QStringLiteral("Kolumna %1: nieobsługiwany typ danych (%2).").arg(columns_.value(int(i))).arg(type));
         }
     }
+}
+
+QVariant FbQuery::unpack(const char *packed, const Layout &layout, int column)
+{
+    if (column < 0 || size_t(column) >= layout.size())
+        return {};
+    const char *at = packed;
+    for (int i = 0; i < column; ++i) {
+        const bool present = *at++ != 0;
+        if (present)
+            at += payloadSize(layout[size_t(i)].kind, at);
+    }
+    if (*at++ == 0)
+        return {};
+    const auto *bytes = reinterpret_cast<const unsigned char *>(at);
+    switch (layout[size_t(column)].kind) {
+    case Kind::Text: return Cp1250::decode(at + sizeof(quint32), get<quint32>(bytes));
+    case Kind::Int32: return QVariant(int(get<qint32>(bytes)));
+    case Kind::Int64: return QVariant::fromValue<qint64>(get<qint64>(bytes));
+    case Kind::Money: return QVariant::fromValue(Money::fromRaw(get<qint64>(bytes)));
+    case Kind::Timestamp: {
+        const auto stamp = get<ISC_TIMESTAMP>(bytes);
+        return QDateTime(fromIscDate(stamp.timestamp_date), fromIscTime(stamp.timestamp_time));
+    }
+    case Kind::Date: return fromIscDate(get<ISC_DATE>(bytes));
+    case Kind::Time: return fromIscTime(get<ISC_TIME>(bytes));
+    case Kind::Boolean: return QVariant(bool(*bytes));
+    }
+    return {};
+}
+
+QVector<QVariant> FbQuery::readRow(const unsigned char *buffer)
+{
+    QByteArray packed;
+    pack(buffer, packed);
+    QVector<QVariant> row;
+    row.reserve(qsizetype(layout_.size()));
+    for (int i = 0; i < int(layout_.size()); ++i)
+        row.append(unpack(packed.constData(), layout_, i));
     return row;
 }
 
@@ -467,6 +555,21 @@ bool FbQuery::fetch(QVector<QVariant> &row)
         return false;
     }
     row = readRow(reinterpret_cast<const unsigned char *>(outBuffer_.constData()));
+    return true;
+}
+
+bool FbQuery::fetchPacked(QByteArray &out)
+{
+    if (!cursor_)
+        return false;
+    FbApi::Status status;
+    const int result = cursor_->fetchNext(&status, outBuffer_.data());
+    status.check();
+    if (result != Firebird::IStatus::RESULT_OK) {
+        close();
+        return false;
+    }
+    pack(reinterpret_cast<const unsigned char *>(outBuffer_.constData()), out);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <vector>
 
 // One SQL statement with named parameters (":Name", case-insensitive) on a
 // transaction: DDL and changes through execute(), procedures with their output
@@ -46,6 +47,24 @@ public:
     // Names of the result columns (available once the statement has been prepared).
     QStringList columnNames();
 
+    // Rows kept compactly: per column a marker byte (0 for NULL) and, for a value, its
+    // bytes: texts as a 32-bit length and their Windows-1250 bytes (blobs read whole),
+    // amounts as the raw Money, the rest as the engine holds them. Decoded on access.
+    enum class Kind { Text, Int32, Int64, Money, Timestamp, Date, Time, Boolean };
+    struct Column
+    {
+        Kind kind = Kind::Text;
+        unsigned type = 0, length = 0, offset = 0, nullOffset = 0;
+        int scale = 0;
+    };
+    using Layout = std::vector<Column>;
+    // The result columns' layout (available once the statement has been prepared).
+    const Layout &layout() const { return layout_; }
+    // Appends the next row, packed, to out; false once there are no more rows (the cursor is then closed).
+    bool fetchPacked(QByteArray &out);
+    // One value of a packed row, as fetch() gives it.
+    static QVariant unpack(const char *packed, const Layout &layout, int column);
+
     void transactionEnding() override { close(); }
 
 private:
@@ -60,6 +79,8 @@ private:
     // Prepares the statement in an active transaction and builds its input message.
     Input prepareInput();
     QVector<QVariant> readRow(const unsigned char *buffer);
+    void buildLayout();
+    void pack(const unsigned char *buffer, QByteArray &out);
 
     FbTransaction &transaction_;
     QString sql_;
@@ -72,5 +93,6 @@ private:
     Firebird::IResultSet *cursor_ = nullptr;
     QByteArray outBuffer_;
     QStringList columns_;
+    Layout layout_;
     qint64 affectedRows_ = 0;
 };
