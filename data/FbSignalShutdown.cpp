@@ -1,23 +1,32 @@
 #include "FbSignalShutdown.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
 #include <ibase.h>
 
 namespace {
 
-int onShutdown(const int reason, const int, void *)
+void (*requestEnd)() = nullptr;
+
+// What a confirmation callback answers: go on with the shutdown, or refuse it.
+constexpr int Confirm = 0;
+constexpr int Refuse = 1;
+
+int confirmShutdown(const int reason, const int, void *)
 {
-    // Runs on the client's own thread: only a queued request may reach the event loop.
-    if (reason == fb_shutrsn_signal && QCoreApplication::instance())
-        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
-    return 0;
+    if (reason != fb_shutrsn_signal)
+        return Confirm;
+    if (requestEnd)
+        requestEnd();
+    return Refuse; // refused: the attachments stay until the program has committed
 }
 
 }
 
-void QuitApplicationWhenFirebirdShutsDown()
+void RefuseFirebirdShutdownOnSignals(void (*endRun)())
 {
+    const bool first = requestEnd == nullptr;
+    requestEnd = endRun;
+    if (!first)
+        return;
     ISC_STATUS_ARRAY status;
-    fb_shutdown_callback(status, onShutdown, fb_shut_postproviders, nullptr);
+    fb_shutdown_callback(status, confirmShutdown, fb_shut_confirmation, nullptr);
 }
