@@ -11,6 +11,8 @@
 #include "Pictures.h"
 #include "PrintRun.h"
 #include "TDrukFrm.h"
+#include "TPodatkowyFrm.h"
+#include "TSzablPodatTbl.h"
 #include "TAdresaciTbl.h"
 #include "TSzablZwykleTbl.h"
 #include "TTytulyTbl.h"
@@ -198,7 +200,10 @@ void TMainFrm::createMenu()
     templates->setObjectName(QStringLiteral("SzablonyMnu"));
     handle(menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe")), &QAction::triggered,
            &TMainFrm::SzablonyZwykleMnuClick);
-    menuAction(templates, "SzablonyPodatMnu", QStringLiteral("Zanderol &podatkowe"))->setVisible(false);
+    QAction *taxTemplates = menuAction(templates, "SzablonyPodatMnu", QStringLiteral("Zanderol &podatkowe"));
+    // Present but never shown: the user has no way to these templates.
+    taxTemplates->setVisible(false);
+    handle(taxTemplates, &QAction::triggered, &TMainFrm::SzablonyPodatMnuClick);
 
     handle(menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki")), &QAction::triggered,
            &TMainFrm::OdsetkiMnuClick);
@@ -296,8 +301,11 @@ void TMainFrm::InsertBtnClick()
         editor.ShowNew();
         break;
     }
-    case Tax:
+    case Tax: {
+        TPodatkowyFrm editor(this);
+        editor.ShowNew();
         break;
+    }
     case Zus: {
         TZUSFrm editor(this);
         editor.ShowNew();
@@ -315,8 +323,11 @@ void TMainFrm::EditBtnClick()
         editor.ShowCurrent();
         break;
     }
-    case Tax:
+    case Tax: {
+        TPodatkowyFrm editor(this);
+        editor.ShowCurrent();
         break;
+    }
     case Zus: {
         TZUSFrm editor(this);
         editor.ShowCurrent();
@@ -430,6 +441,12 @@ void TMainFrm::OdsetkiMnuClick()
 {
     TOdsetkiTbl interest(this);
     interest.ShowCalculator();
+}
+
+void TMainFrm::SzablonyPodatMnuClick()
+{
+    TSzablPodatTbl list(this);
+    list.ShowList();
 }
 
 void TMainFrm::OfertaMnuClick()

@@ -51,6 +51,7 @@ public:
     void TytulyMnuClick();
     void SzablonyZwykleMnuClick();
     void OdsetkiMnuClick();
+    void SzablonyPodatMnuClick();
     void OfertaMnuClick();
     void OprogramieMnuClick();
 
