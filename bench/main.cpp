@@ -1,10 +1,12 @@
-// Times the search dialog's scan over a large ordinary list against the engine's own
-// fetch of the same rows, and the opening of the list. Prints figures only.
+// Times the search dialog's scan over a large ordinary list against the bare engine
+// fetch of the same rows and the list's own reading, measures the memory a read row
+// holds, and the opening of the list. Prints figures only.
 //
 //   zanderol-bench [rows]      (100000 when not given)
 
 #include "DatabaseCreator.h"
 #include "DatabasePath.h"
+#include "FbApi.h"
 #include "FDM.h"
 #include "FMainFrm.h"
 #include "FSzukajFrm.h"
@@ -24,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -66,6 +69,61 @@ void insertOrders(TDM &dm, int count)
         insert.execute();
     }
     transaction.commit();
+}
+
+// The limit: the list's statement through the bare OO API, every row fetched into the
+// message buffer and nothing converted.
+int bareFetch(TDM &dm)
+{
+    FbTransaction transaction(dm.Baza);
+    transaction.start();
+    const QByteArray sql("select * from ZWYKLE order by PRZELEWID desc");
+    FbApi::Status status;
+    FbApi::Ref<Firebird::IStatement> statement(dm.Baza.attachment()->prepare(
+        &status, transaction.handle(), unsigned(sql.size()), sql.constData(), FbConnection::Dialect,
+        Firebird::IStatement::PREPARE_PREFETCH_METADATA));
+    status.check();
+    FbApi::Ref<Firebird::IMessageMetadata> out(statement->getOutputMetadata(&status));
+    status.check();
+    QByteArray buffer(int(out->getMessageLength(&status)), '\0');
+    Firebird::IResultSet *cursor = statement->openCursor(&status, transaction.handle(), nullptr, nullptr, out.get(), 0);
+    status.check();
+    int rows = 0;
+    while (cursor->fetchNext(&status, buffer.data()) == Firebird::IStatus::RESULT_OK)
+        ++rows;
+    status.check();
+    cursor->close(&status);
+    status.check();
+    transaction.commit();
+    return rows;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+// What the rows hold as data: text bytes, 4 per integer, 8 per amount and timestamp.
+double averageRowBytes(const Dataset &list)
+{
+    qint64 bytes = 0;
+    for (int row = 0; row < list.fetchedCount(); ++row)
+        for (int column = 0; column < list.fieldNames().size(); ++column) {
+            const QVariant value = list.valueAt(row, column);
+            if (!value.isValid())
+                continue;
+            if (value.metaType() == QMetaType::fromType<QString>())
+                bytes += value.toString().size();
+            else if (value.metaType() == QMetaType::fromType<int>())
+                bytes += 4;
+            else
+                bytes += 8;
+        }
+    return list.fetchedCount() > 0 ? double(bytes) / list.fetchedCount() : 0;
 }
 
 // The engine alone: one cursor over the list's own statement, every row read.
@@ -145,12 +203,30 @@ int main(int argc, char **argv)
                 .arg(dm.Zwykle.fetchedCount())
                 .arg(count));
 
-        engineFetch(dm); // warms the server's page cache for both measurements
+        bareFetch(dm); // warms the page cache for every measurement
+        timer.restart();
+        const int bareRows = bareFetch(dm);
+        const qint64 bare = timer.elapsed();
+        say(QStringLiteral("bare OO API fetch of the list's statement:      %1, rows: %2").arg(ms(bare)).arg(bareRows));
+
         timer.restart();
         const int fetched = engineFetch(dm);
         const qint64 engine = timer.elapsed();
-        say(QStringLiteral("engine-only fetch of the same rows (FbQuery):   %1, rows: %2").arg(ms(engine)).arg(fetched));
+        say(QStringLiteral("FbQuery fetch converting every value:           %1, rows: %2").arg(ms(engine)).arg(fetched));
 
+        dm.ReopenOrdinaryList(0);
+        const qint64 before = residentBytes();
+        timer.restart();
+        dm.Zwykle.fetchAll();
+        const qint64 own = timer.elapsed();
+        const qint64 held = residentBytes() - before;
+        say(QStringLiteral("the list's own fetch of every row:              %1, rows: %2").arg(ms(own)).arg(dm.Zwykle.fetchedCount()));
+        const double perRow = double(held) / qMax(1, dm.Zwykle.fetchedCount());
+        const double rowBytes = averageRowBytes(dm.Zwykle);
+        say(QStringLiteral("memory held per row read: %1 bytes; the row's own data: %2 bytes; ratio %3 (goal <= 2)")
+                .arg(perRow, 0, 'f', 0).arg(rowBytes, 0, 'f', 0).arg(rowBytes > 0 ? perRow / rowBytes : 0.0, 0, 'f', 2));
+
+        dm.ReopenOrdinaryList(0);
         timer.restart();
         searchForNothing(search);
         const qint64 scan = timer.elapsed();
@@ -158,7 +234,9 @@ int main(int argc, char **argv)
                 .arg(ms(scan))
                 .arg(dm.Zwykle.fetchedCount())
                 .arg(messages.warnings.value(0, QStringLiteral("(none)"))));
-        say(QStringLiteral("search / engine fetch: %1").arg(engine > 0 ? double(scan) / double(engine) : 0.0, 0, 'f', 2));
+        say(QStringLiteral("search / bare fetch: %1 (goal <= 1.5); own fetch / bare fetch: %2")
+                .arg(bare > 0 ? double(scan) / double(bare) : 0.0, 0, 'f', 2)
+                .arg(bare > 0 ? double(own) / double(bare) : 0.0, 0, 'f', 2));
         MessageSeam::install(nullptr);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "zanderol-bench: %s\n", error.what());
