@@ -271,8 +271,16 @@ void TDrukFrm::PrinterSetupBtnClick()
 {
     TWybierzDrukarkeFrm chooser(printer_, this);
     chooser.prepare(PrinterEntries(), printerName_);
-    if (ModalSeam::run(chooser) == QDialog::Accepted)
+    // The chooser's page set-up works on the printer itself; a cancel puts back the
+    // printer and its page set-up as they were before.
+    const QString printerName = printer_.printerName();
+    const QPageLayout pageLayout = printer_.pageLayout();
+    if (ModalSeam::run(chooser) == QDialog::Accepted) {
         SetPrinterName(chooser.ChosenPrinter());
+        return;
+    }
+    printer_.setPrinterName(printerName);
+    printer_.setPageLayout(pageLayout);
 }
 
 void TDrukFrm::MarginBtnClick()
