@@ -6,8 +6,10 @@
 // The application's general error report. Qt lets no exception cross its event loop,
 // so every event handler that may reach the database runs its work through
 // RunGuarded: a database error that the window did not handle itself is shown with
-// the database's own message and the window goes on as the failure left it; an
-// aborted operation (the user has already been told why) ends silently.
+// the database's own message (a conflict with another user's change, or a lost
+// connection, as a Polish sentence; the loss only once, after which the run ends) and
+// the window goes on as the failure left it; an aborted operation (the user has
+// already been told why) ends silently. The data layer's FailureReport does the work.
 // True when the work ran to its end.
 bool RunGuarded(const std::function<void()> &work);
 
