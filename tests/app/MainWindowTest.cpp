@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QToolButton>
+#include <cmath>
 
 namespace {
 
@@ -215,9 +216,10 @@ TEST_F(MainWindow, GridsShowTheirColumnsWithTheirWidthsAndAmountsFormatted)
     const DatasetGrid *ordinary = grid("ZwykleGrid");
     const QAbstractItemModel *model = ordinary->model();
     ASSERT_EQ(model->columnCount(), 5);
+    // The given widths, grown alike for the grid's font.
     const int widths[] = {168, 134, 139, 195, 82};
     for (int column = 0; column < 5; ++column)
-        EXPECT_EQ(ordinary->columnWidth(column), widths[column]) << column;
+        EXPECT_EQ(ordinary->columnWidth(column), int(std::lround(widths[column] * ordinary->WidthScale()))) << column;
     EXPECT_EQ(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "Zleceniodaca");
     EXPECT_EQ(model->data(model->index(0, 4)).toString(),
               FormatDisplay(QVariant::fromValue(Money::fromGrosze(12345)), "# ##0.00"));
