@@ -164,8 +164,16 @@ void runLane(Lane &lane, int runs, quint32 seed)
         process.setProcessEnvironment(headless(QDir(lane.directory).filePath("config")));
         QElapsedTimer clock;
         clock.start();
-        process.start(program, post ? QStringList{"post"} : QStringList{});
-        if (!process.waitForStarted(10000)) {
+        // The other lane copies its program at the same moment: a child forked meanwhile
+        // may hold that copy open for writing, and exec then fails with "text file busy".
+        bool started = false;
+        for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+            if (attempt > 0)
+                QThread::msleep(200);
+            process.start(program, post ? QStringList{"post"} : QStringList{});
+            started = process.waitForStarted(10000);
+        }
+        if (!started) {
             lane.problems << "did not start";
             continue;
         }
