@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: the main window on a demo database, painted on a
+# Takes the pictures in docs/: the main window on a demo database (screenshot.png)
+# and every window its menu and buttons open (<window class>.png), painted on a
 # virtual X server (xvfb-run from packages xvfb and xauth) and grabbed by the
 # program's own widgets. BUILD_DIR picks the build directory (default build/).
 set -euo pipefail
@@ -19,5 +20,5 @@ trap 'rm -rf "$work"' EXIT
 
 mkdir -p docs
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    env QT_QPA_PLATFORM=xcb "$build/app/zanderol-screenshot" "$work/demo.fdb" docs/screenshot.png
-zanderol_say "wrote docs/screenshot.png"
+    env QT_QPA_PLATFORM=xcb LANG=pl_PL.UTF-8 LC_ALL=pl_PL.UTF-8 "$build/app/zanderol-screenshot" "$work/demo.fdb" docs
+zanderol_say "wrote the pictures in docs/"

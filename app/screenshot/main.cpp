@@ -1,26 +1,95 @@
-// zanderol-screenshot DATABASE OUTPUT.png: starts the main window on the database as
-// the program does, lets it paint, and saves a picture of it.
+// zanderol-screenshot DATABASE DIRECTORY: starts the main window on the database as
+// the program does, lets it paint, and saves pictures for the documentation: the main
+// window as screenshot.png, and every window that its menu and buttons open (lists,
+// editors, choosers, the interest window) as <window class>.png. Each dialog is shown
+// through the modal seam, painted, grabbed and then cancelled, so nothing is stored.
 
 #include "DatabasePath.h"
 #include "FDM.h"
 #include "FMainFrm.h"
 #include "FSzukajFrm.h"
 #include "MessageSeam.h"
+#include "ModalSeam.h"
 #include "TDrukFrm.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QSet>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <map>
 
 namespace {
 
-// Long enough for the window manager-less X server to map and paint the window.
+// Long enough for the window manager-less X server to map and paint a window.
 constexpr int PaintDelayMs = 700;
+
+void settle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(PaintDelayMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+template<typename T>
+void press(QWidget &window, const char *name)
+{
+    if (auto *child = window.findChild<T *>(QString::fromLatin1(name))) {
+        if constexpr (std::is_same_v<T, QAction>)
+            child->trigger();
+        else
+            child->click();
+    }
+}
+
+void type(QWidget &window, const char *name, const QString &text)
+{
+    if (auto *field = window.findChild<QLineEdit *>(QString::fromLatin1(name)))
+        field->setText(text);
+}
+
+// What to do in a window before its picture is taken (fill it so the picture shows
+// something) and after (open the window it leads to).
+struct Visit
+{
+    std::function<void(QDialog &)> before;
+    std::function<void(QDialog &)> after;
+};
+
+const std::map<QString, Visit> &visits()
+{
+    const auto openEditor = [](QDialog &list) { press<QAbstractButton>(list, "EditBtn"); };
+    static const std::map<QString, Visit> all = {
+        {QStringLiteral("TAdresaciTbl"), {{}, openEditor}},
+        {QStringLiteral("TUrzedyTbl"), {{}, openEditor}},
+        {QStringLiteral("TTytulyTbl"), {{}, openEditor}},
+        {QStringLiteral("TSzablZwykleTbl"), {{}, openEditor}},
+        {QStringLiteral("TSzablPodatTbl"), {{}, openEditor}},
+        {QStringLiteral("TZwyklyFrm"),
+         {{}, [](QDialog &editor) {
+              if (auto *line = editor.findChild<QWidget *>(QStringLiteral("EdNazwa1_Odb")))
+                  press<QAction>(*line, "ChooserBtn");
+          }}},
+        {QStringLiteral("TOdsetkiTbl"),
+         {[](QDialog &window) {
+              type(window, "EdKwota", QStringLiteral("10000"));
+              press<QAbstractButton>(window, "ObliczBtn");
+          },
+          {}}},
+    };
+    return all;
+}
 
 }
 
@@ -29,10 +98,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: zanderol-screenshot DATABASE OUTPUT.png\n");
+        std::fprintf(stderr, "usage: zanderol-screenshot DATABASE DIRECTORY\n");
         return 2;
     }
-    // A picture for the documentation: the user's own window position stays as it is.
+    const QDir output(args.at(1));
+    // Pictures for the documentation: the user's own window position stays as it is.
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(TMainFrm::PositionFilePath());
 
@@ -59,17 +129,53 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    int failures = 0;
+    const auto save = [&](QWidget &window, const QString &name) {
+        const QString file = output.filePath(name + QStringLiteral(".png"));
+        if (window.grab().save(file))
+            std::printf("%s\n", qPrintable(file));
+        else {
+            std::fprintf(stderr, "zanderol-screenshot: cannot write %s\n", qPrintable(file));
+            ++failures;
+        }
+    };
+
+    QSet<QString> taken;
+    ModalSeam::install([&](QDialog &dialog) {
+        const QString name = dialog.objectName();
+        if (taken.contains(name) || name.isEmpty())
+            return int(QDialog::Rejected);
+        taken.insert(name);
+        const auto visit = visits().find(name);
+        dialog.show();
+        if (visit != visits().end() && visit->second.before)
+            visit->second.before(dialog);
+        settle();
+        save(dialog, name);
+        if (visit != visits().end() && visit->second.after)
+            visit->second.after(dialog);
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+
     mainWindow.show();
     mainWindow.activateWindow();
-    int result = 1;
-    QTimer::singleShot(PaintDelayMs, &mainWindow, [&] {
+    QTimer::singleShot(0, &mainWindow, [&] {
+        settle();
         mainWindow.UpdateButtons();
-        if (mainWindow.grab().save(args.at(1)))
-            result = 0;
-        else
-            std::fprintf(stderr, "zanderol-screenshot: cannot write %s\n", qPrintable(args.at(1)));
+        save(mainWindow, QStringLiteral("screenshot"));
+        auto *pages = mainWindow.findChild<QTabWidget *>(QStringLiteral("PageControl"));
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            press<QAbstractButton>(mainWindow, "EditBtn");
+        }
+        pages->setCurrentIndex(0);
+        for (const char *entry : {"AdresaciMnu", "UrzedyMnu", "TytulyMnu", "SzablonyZwykleMnu", "SzablonyPodatMnu",
+                                  "OdsetkiMnu"})
+            press<QAction>(mainWindow, entry);
         QApplication::quit();
     });
     QApplication::exec();
-    return result;
+    ModalSeam::install(nullptr);
+    return failures == 0 ? 0 : 1;
 }
