@@ -348,3 +348,72 @@ TEST_F(DataModule, RateTableConflictKeepsTheRowInEditAndARetrySucceeds)
     dm.OdsetkiPod.open();
     EXPECT_EQ(dm.OdsetkiPod.value("STOPA").value<Money>(), Money::fromZloty(15));
 }
+
+// A contractor's address and notes are text blobs: written in 32 000-byte segments and
+// read whole, so texts of any length come back byte for byte in Windows-1250.
+TEST_F(DataModule, ContractorAddressAndNotesComeBackWholeAtAnyLength)
+{
+    const QString polish = QString("Zażółć gęślą jaźń\r\nul. Świętokrzyska 1\r\n");
+    struct Case
+    {
+        QString address;
+        QString notes;
+    };
+    const Case cases[] = {
+        {QString(), polish},
+        {polish, QString(31999, QChar(u'ą')) + "\r\n"},                  // one segment, the last byte filled
+        {QString(32001, QChar(u'ś')), QString()},                         // one byte into a second segment
+        {polish.repeated(2500), QString(96000, QChar('x')) + "koniec"},   // several segments
+    };
+    qint32 id = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.address.size());
+        addContractor(QString("KONTRAHENT %1").arg(++id));
+        dm.Adresaci.edit();
+        dm.Adresaci.setValue("ADRESKOR", c.address.isEmpty() ? QVariant() : QVariant(c.address));
+        dm.Adresaci.setValue("NOTATKI", c.notes.isEmpty() ? QVariant() : QVariant(c.notes));
+        dm.Adresaci.post();
+        dm.ReopenContractors(id); // commits, and reads the row again through a new cursor
+        ASSERT_EQ(dm.Adresaci.value("ADRESATID").toInt(), id);
+        EXPECT_EQ(dm.Adresaci.value("ADRESKOR").toString(), c.address);
+        EXPECT_EQ(dm.Adresaci.value("NOTATKI").toString(), c.notes);
+
+        dm.OpenQuery(QString("select octet_length(ADRESKOR), octet_length(NOTATKI) from ADRESACI "
+                             "where ADRESATID = %1").arg(id));
+        EXPECT_EQ(dm.q.valueAt(0, 0).toLongLong(), c.address.size()); // one byte a character
+        EXPECT_EQ(dm.q.valueAt(0, 1).toLongLong(), c.notes.size());
+    }
+}
+
+// A list reads from its own snapshot: another desktop's committed change shows only
+// once the list is reopened, and never as a half-updated row.
+TEST_F(DataModule, AListIgnoresAnotherDesktopsCommittedChangeUntilReopened)
+{
+    const qint32 id = addOrdinary("Przed zmianą");
+    TDM other;
+    ASSERT_TRUE(other.ConnectDatabase());
+    DM = &dm;
+    ASSERT_TRUE(other.Zwykle.locate("PRZELEWID", id));
+    other.Zwykle.edit();
+    other.Zwykle.setValue("NAZWA1_ODB", "Po zmianie");
+    other.Zwykle.post();
+    other.ReopenOrdinaryList(id); // commits
+    const qint32 added = [&] {
+        other.Zwykle.append();
+        const qint32 newId = other.NewTransferId();
+        other.Zwykle.setValue("PRZELEWID", newId);
+        other.Zwykle.setValue("KWOTA", QVariant::fromValue(Money::fromGrosze(1)));
+        other.Zwykle.setValue("DATA_WPR", QDateTime::currentDateTime());
+        other.Zwykle.post();
+        other.ReopenOrdinaryList(newId);
+        return newId;
+    }();
+
+    dm.Zwykle.fetchAll();
+    EXPECT_EQ(dm.Zwykle.value("NAZWA1_ODB").toString(), "Przed zmianą");
+    EXPECT_FALSE(dm.Zwykle.locate("PRZELEWID", added));
+
+    dm.ReopenOrdinaryList(id);
+    EXPECT_EQ(dm.Zwykle.value("NAZWA1_ODB").toString(), "Po zmianie");
+    EXPECT_TRUE(dm.Zwykle.locate("PRZELEWID", added));
+}
