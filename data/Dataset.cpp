@@ -96,7 +96,7 @@ int Dataset::fetchMore(int count)
     const int first = fetchedCount();
     try {
         while (fetchedCount() - first < count && select_.isOpen()) {
-            fetchBuffer_.clear();
+            fetchBuffer_.resize(0); // keeps its capacity: one allocation for the whole read
             if (!select_.fetchPacked(fetchBuffer_))
                 break;
             if (!storedWhileReading_.empty() && keyColumn_ >= 0) {
