@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <gtest/gtest.h>
@@ -160,6 +162,42 @@ TEST_F(PrintDialogTest, ThePdfFileIsAlwaysOfferedAndStaysChosen)
     modal.answer = nullptr;
     dialog.PrinterSetupBtnClick();
     EXPECT_EQ(dialog.PrinterName(), PdfPrinterName());
+}
+
+// The chooser's page set-up changes the dialog's own printer; cancelling the chooser
+// must leave the next print on the printer and page set-up it had before.
+TEST_F(PrintDialogTest, CancellingTheChooserAfterAPageSetUpKeepsThePrinterAsItWas)
+{
+    QString nameSeen;
+    QPageLayout::Orientation orientationSeen = QPageLayout::Landscape;
+    dialog.setPagesSource([] { return QList<PagePrinter>{[](PrintTarget &) { return PageReport{}; }}; });
+    dialog.setPreviewShower([&](QPrinter &printer, const std::function<void(QPrinter *)> &) {
+        nameSeen = printer.printerName();
+        orientationSeen = printer.pageLayout().orientation();
+    });
+    dialog.PreviewBtnClick();
+    const QString nameBefore = nameSeen;
+    ASSERT_EQ(orientationSeen, QPageLayout::Portrait);
+
+    modal.answer = [](QDialog &d) {
+        if (auto *setup = qobject_cast<QPageSetupDialog *>(&d)) {
+            setup->printer()->setPageOrientation(QPageLayout::Landscape);
+            return int(QDialog::Accepted);
+        }
+        auto *chooser = qobject_cast<TWybierzDrukarkeFrm *>(&d);
+        auto *combo = d.findChild<QComboBox *>(QStringLiteral("EdDrukarka"));
+        combo->insertItem(0, QStringLiteral("Biurowa"));
+        combo->setCurrentIndex(0);
+        chooser->PageSetupBtnClick();
+        return int(QDialog::Rejected);
+    };
+    dialog.PrinterSetupBtnClick();
+    EXPECT_EQ(modal.shown.size(), 2);
+    EXPECT_EQ(dialog.PrinterName(), QStringLiteral("HP"));
+
+    dialog.PreviewBtnClick();
+    EXPECT_EQ(nameSeen, nameBefore);
+    EXPECT_EQ(orientationSeen, QPageLayout::Portrait);
 }
 
 TEST_F(PrintDialogTest, MarginsAreCalibratedForTheSelectedForm)
