@@ -3,10 +3,8 @@
 #include "DirectoryEditor.h"
 
 class AccountEdit;
-class LengthCounter;
-class MoneyEdit;
 class NameLine;
-class OperationKind;
+class OrdinaryOrderFields;
 
 // The editor of one ordinary transfer template: a named order without dates. Unlike
 // the order's editor, both accounts are account fields (no amount in words), only the
@@ -22,10 +20,7 @@ public:
     void TytulClick();
 
 private:
-    NameLine *EdNazwa, *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad, *EdTytul1, *EdTytul2;
-    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad, *lbTytul1, *lbTytul2;
-    AccountEdit *EdKonto_Odb, *EdKonto_Nad;
-    OperationKind *EdOperacja;
-    MoneyEdit *EdKwota;
-    qint32 OdbiorcaId = 0, NadawcaId = 0, TytulId = 0;
+    NameLine *EdNazwa;
+    AccountEdit *EdKonto_Nad;
+    OrdinaryOrderFields *fields_;
 };

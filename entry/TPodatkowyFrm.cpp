@@ -5,6 +5,7 @@
 #include "DateValue.h"
 #include "ErrorReport.h"
 #include "FDM.h"
+#include "FormParts.h"
 #include "FOdsetkiTbl.h"
 #include "Globals.h"
 #include "LengthCounter.h"
@@ -32,20 +33,6 @@
 
 namespace {
 
-template<typename Control>
-Control *named(Control *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 bool isBlank(const QLineEdit *line)
 {
     return line->text().trimmed().isEmpty();
@@ -60,34 +47,34 @@ TPodatkowyFrm::TPodatkowyFrm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("TPodatkowyFrm"));
     setWindowTitle(QStringLiteral("Podatkowy"));
 
-    EdNazwa1_Odb = named(new NameLine(this), "EdNazwa1_Odb");
-    EdNazwa2_Odb = named(new NameLine(this), "EdNazwa2_Odb");
-    lbNazwa1_Odb = named(new LengthCounter(EdNazwa1_Odb, this), "lbNazwa1_Odb");
-    lbNazwa2_Odb = named(new LengthCounter(EdNazwa2_Odb, this), "lbNazwa2_Odb");
-    EdKonto_Odb = named(new AccountEdit(this), "EdKonto_Odb");
+    EdNazwa1_Odb = Named(new NameLine(this), "EdNazwa1_Odb");
+    EdNazwa2_Odb = Named(new NameLine(this), "EdNazwa2_Odb");
+    lbNazwa1_Odb = Named(new LengthCounter(EdNazwa1_Odb, this), "lbNazwa1_Odb");
+    lbNazwa2_Odb = Named(new LengthCounter(EdNazwa2_Odb, this), "lbNazwa2_Odb");
+    EdKonto_Odb = Named(new AccountEdit(this), "EdKonto_Odb");
     EdRodzajRach = NewAccountKindList(this);
     EdOperacja = new OperationKind(this);
-    EdKwota = named(new MoneyEdit(this), "EdKwota");
-    CalcBtn = named(new QToolButton(this), "CalcBtn");
+    EdKwota = Named(new MoneyEdit(this), "EdKwota");
+    CalcBtn = Named(new QToolButton(this), "CalcBtn");
     CalcBtn->setText(QStringLiteral("%"));
     CalcBtn->setToolTip(QStringLiteral("Kalkulator odsetek"));
     // Pressing it must not leave the amount: that would refill the line under it.
     CalcBtn->setFocusPolicy(Qt::NoFocus);
     EdKonto_Nad = new SenderAccountLine(EdOperacja, EdKwota, this);
-    EdNazwa1_Nad = named(new NameLine(this), "EdNazwa1_Nad");
-    EdNazwa2_Nad = named(new NameLine(this), "EdNazwa2_Nad");
-    lbNazwa1_Nad = named(new LengthCounter(EdNazwa1_Nad, this), "lbNazwa1_Nad");
-    lbNazwa2_Nad = named(new LengthCounter(EdNazwa2_Nad, this), "lbNazwa2_Nad");
-    EdNIP = named(new QLineEdit(this), "EdNIP");
+    EdNazwa1_Nad = Named(new NameLine(this), "EdNazwa1_Nad");
+    EdNazwa2_Nad = Named(new NameLine(this), "EdNazwa2_Nad");
+    lbNazwa1_Nad = Named(new LengthCounter(EdNazwa1_Nad, this), "lbNazwa1_Nad");
+    lbNazwa2_Nad = Named(new LengthCounter(EdNazwa2_Nad, this), "lbNazwa2_Nad");
+    EdNIP = Named(new QLineEdit(this), "EdNIP");
     EdNIP->setMaxLength(14);
     EdTyp = NewIdentifierTypeList(this);
     EdOkres = new PeriodLine(this);
     EdSymbol = NewFormSymbolList(this);
     EdIdentyfZobow = NewObligationLine(this);
-    EdData = named(new NullableDateEdit(this), "EdData");
-    PostBtn = named(new QPushButton(QStringLiteral("&Zapisz"), this), "PostBtn");
+    EdData = Named(new NullableDateEdit(this), "EdData");
+    PostBtn = Named(new QPushButton(QStringLiteral("&Zapisz"), this), "PostBtn");
     PostBtn->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("&Anuluj"), this), "CancelBtn");
+    CancelBtn = Named(new QPushButton(QStringLiteral("&Anuluj"), this), "CancelBtn");
     CancelBtn->setAutoDefault(false);
 
     for (NameLine *line : {EdNazwa1_Odb, EdNazwa2_Odb, EdNazwa1_Nad, EdNazwa2_Nad})
@@ -121,7 +108,7 @@ void TPodatkowyFrm::buildLayout()
             fields->addWidget(beside, row, 1);
         ++row;
     };
-    auto label = [&](const QString &text, QWidget *buddy) { line(caption(text, buddy, this)); };
+    auto label = [&](const QString &text, QWidget *buddy) { line(Caption(text, buddy, this)); };
 
     for (QLineEdit *name : {EdNazwa1_Odb, EdNazwa2_Odb, EdNazwa1_Nad, EdNazwa2_Nad})
         name->setMinimumWidth(name->fontMetrics().averageCharWidth() * 44);
@@ -133,14 +120,14 @@ void TPodatkowyFrm::buildLayout()
     label(QStringLiteral("Numer rachunku bankowego organu podatkowego"), EdKonto_Odb);
     auto *accountRow = new QHBoxLayout;
     accountRow->addWidget(EdKonto_Odb, 1);
-    accountRow->addWidget(caption(QStringLiteral("Rodzaj rachunku"), EdRodzajRach, this));
+    accountRow->addWidget(Caption(QStringLiteral("Rodzaj rachunku"), EdRodzajRach, this));
     accountRow->addWidget(EdRodzajRach);
     fields->addLayout(accountRow, row++, 0);
 
     auto *amountRow = new QHBoxLayout;
     amountRow->addWidget(EdOperacja);
     amountRow->addStretch();
-    amountRow->addWidget(caption(QStringLiteral("&Kwota"), EdKwota, this));
+    amountRow->addWidget(Caption(QStringLiteral("&Kwota"), EdKwota, this));
     amountRow->addWidget(EdKwota);
     amountRow->addWidget(CalcBtn);
     fields->addLayout(amountRow, row++, 0);
@@ -153,17 +140,17 @@ void TPodatkowyFrm::buildLayout()
     line(EdNazwa2_Nad, lbNazwa2_Nad);
 
     auto *identifier = new QGridLayout;
-    identifier->addWidget(caption(QStringLiteral("NIP lub identyfikator uzupełniający"), EdNIP, this), 0, 0);
+    identifier->addWidget(Caption(QStringLiteral("NIP lub identyfikator uzupełniający"), EdNIP, this), 0, 0);
     identifier->addWidget(EdNIP, 1, 0);
-    identifier->addWidget(caption(QStringLiteral("Typ &identyfikatora"), EdTyp, this), 0, 1);
+    identifier->addWidget(Caption(QStringLiteral("Typ &identyfikatora"), EdTyp, this), 0, 1);
     identifier->addWidget(EdTyp, 1, 1);
-    identifier->addWidget(caption(QStringLiteral("Okres"), EdOkres, this), 0, 2);
+    identifier->addWidget(Caption(QStringLiteral("Okres"), EdOkres, this), 0, 2);
     identifier->addWidget(EdOkres, 1, 2);
-    identifier->addWidget(caption(QStringLiteral("&Symbol formularza lub płatności"), EdSymbol, this), 2, 0);
+    identifier->addWidget(Caption(QStringLiteral("&Symbol formularza lub płatności"), EdSymbol, this), 2, 0);
     identifier->addWidget(EdSymbol, 3, 0);
-    identifier->addWidget(caption(QStringLiteral("Identyfikacja zobowiązania"), EdIdentyfZobow, this), 2, 1, 1, 2);
+    identifier->addWidget(Caption(QStringLiteral("Identyfikacja zobowiązania"), EdIdentyfZobow, this), 2, 1, 1, 2);
     identifier->addWidget(EdIdentyfZobow, 3, 1, 1, 2);
-    identifier->addWidget(caption(QStringLiteral("Data złożenia"), EdData, this), 4, 0);
+    identifier->addWidget(Caption(QStringLiteral("Data złożenia"), EdData, this), 4, 0);
     identifier->addWidget(EdData, 5, 0);
     fields->addLayout(identifier, row++, 0, 1, 2);
 

@@ -4,24 +4,22 @@
 #include "DateValue.h"
 #include "ErrorReport.h"
 #include "FDM.h"
+#include "FormParts.h"
 #include "Globals.h"
-#include "LengthCounter.h"
 #include "ModalSeam.h"
 #include "MoneyEdit.h"
 #include "NameLine.h"
 #include "NullableDateEdit.h"
 #include "OperationKind.h"
+#include "OrdinaryOrderFields.h"
 #include "RowStore.h"
 #include "SaveChecks.h"
 #include "SenderAccountLine.h"
-#include "TWybierzAdresatFrm.h"
 #include "TWybierzSzablonZW.h"
-#include "TWybierzTytulFrm.h"
 
 #include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -29,20 +27,6 @@
 namespace {
 
 const QString IdColumn = QStringLiteral("PRZELEWID");
-
-template<typename Control>
-Control *named(Control *control, const char *name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 QString text(const Dataset &row, const char *column)
 {
@@ -74,71 +58,32 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Zwykły"));
 
     auto *form = new QWidget(this);
-    EdNazwa1_Odb = named(new NameLine(form), "EdNazwa1_Odb");
-    EdNazwa2_Odb = named(new NameLine(form), "EdNazwa2_Odb");
-    EdKonto_Odb = named(new AccountEdit(form), "EdKonto_Odb");
-    EdOperacja = new OperationKind(form);
-    EdKwota = named(new MoneyEdit(form), "EdKwota");
-    EdKonto_Nad = new SenderAccountLine(EdOperacja, EdKwota, form);
-    EdData = named(new NullableDateEdit(form), "EdData");
-    EdNazwa1_Nad = named(new NameLine(form), "EdNazwa1_Nad");
-    EdNazwa2_Nad = named(new NameLine(form), "EdNazwa2_Nad");
-    EdTytul1 = named(new NameLine(form), "EdTytul1");
-    EdTytul2 = named(new NameLine(form), "EdTytul2");
-    lbNazwa1_Odb = named(new LengthCounter(EdNazwa1_Odb, form), "lbNazwa1_Odb");
-    lbNazwa2_Odb = named(new LengthCounter(EdNazwa2_Odb, form), "lbNazwa2_Odb");
-    lbNazwa1_Nad = named(new LengthCounter(EdNazwa1_Nad, form), "lbNazwa1_Nad");
-    lbNazwa2_Nad = named(new LengthCounter(EdNazwa2_Nad, form), "lbNazwa2_Nad");
-    lbTytul1 = named(new LengthCounter(EdTytul1, form), "lbTytul1");
-    lbTytul2 = named(new LengthCounter(EdTytul2, form), "lbTytul2");
-    const int lineWidth = fontMetrics().averageCharWidth() * 46;
-    for (QWidget *line : {static_cast<QWidget *>(EdNazwa1_Odb), static_cast<QWidget *>(EdKonto_Nad)})
-        line->setMinimumWidth(lineWidth);
+    fields_ = new OrdinaryOrderFields(
+        form, {QStringLiteral("Nazwa odbiorcy"), QStringLiteral("Numer rachunku odbiorcy"),
+               QStringLiteral("Numer rachunku zleceniodawcy (przelew) / kwota słownie (wpłata)"),
+               QStringLiteral("Tytuł zapłaty")});
+    EdKonto_Nad = new SenderAccountLine(fields_->EdOperacja, fields_->EdKwota, form);
+    EdKonto_Nad->setMinimumWidth(fontMetrics().averageCharWidth() * 46);
+    fields_->SetSenderField(EdKonto_Nad, [this](const QString &account) {
+        rememberSender(account);
+        EdKonto_Nad->ShowRemembered();
+    });
+    EdData = Named(new NullableDateEdit(form), "EdData");
 
-    auto *kindAndAmount = new QHBoxLayout;
-    auto *amount = new QVBoxLayout;
-    amount->addStretch();
-    amount->addWidget(caption(QStringLiteral("&Kwota"), EdKwota, form));
-    amount->addWidget(EdKwota);
-    kindAndAmount->addWidget(EdOperacja);
-    kindAndAmount->addLayout(amount);
     auto *dateRow = new QHBoxLayout;
-    dateRow->addWidget(caption(QStringLiteral("Data złożenia"), EdData, form));
+    dateRow->addWidget(Caption(QStringLiteral("Data złożenia"), EdData, form));
     dateRow->addWidget(EdData);
     dateRow->addStretch();
-
     auto *fields = new QGridLayout(form);
     fields->setContentsMargins(0, 0, 0, 0);
     int row = 0;
-    const auto captionRow = [&](const QString &text, QWidget *buddy) {
-        fields->addWidget(caption(text, buddy, form), row++, 0, 1, 2);
-    };
-    const auto lineRow = [&](QWidget *line, QWidget *counter) {
-        fields->addWidget(line, row, 0);
-        if (counter)
-            fields->addWidget(counter, row, 1);
-        ++row;
-    };
-    captionRow(QStringLiteral("Nazwa odbiorcy"), EdNazwa1_Odb);
-    lineRow(EdNazwa1_Odb, lbNazwa1_Odb);
-    lineRow(EdNazwa2_Odb, lbNazwa2_Odb);
-    captionRow(QStringLiteral("Numer rachunku odbiorcy"), EdKonto_Odb);
-    lineRow(EdKonto_Odb, nullptr);
-    fields->addLayout(kindAndAmount, row++, 0);
-    captionRow(QStringLiteral("Numer rachunku zleceniodawcy (przelew) / kwota słownie (wpłata)"), EdKonto_Nad);
-    lineRow(EdKonto_Nad, nullptr);
-    captionRow(QStringLiteral("Nazwa zleceniodawcy"), EdNazwa1_Nad);
-    lineRow(EdNazwa1_Nad, lbNazwa1_Nad);
-    lineRow(EdNazwa2_Nad, lbNazwa2_Nad);
-    captionRow(QStringLiteral("Tytuł zapłaty"), EdTytul1);
-    lineRow(EdTytul1, lbTytul1);
-    lineRow(EdTytul2, lbTytul2);
+    fields_->AddRows(fields, row);
     fields->addLayout(dateRow, row++, 0);
 
-    PostBtn = named(new QPushButton(QStringLiteral("&Zapisz"), this), "PostBtn");
+    PostBtn = Named(new QPushButton(QStringLiteral("&Zapisz"), this), "PostBtn");
     PostBtn->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("&Anuluj"), this), "CancelBtn");
-    SzablonBtn = named(new QPushButton(QStringLiteral("Z szablonu"), this), "SzablonBtn");
+    CancelBtn = Named(new QPushButton(QStringLiteral("&Anuluj"), this), "CancelBtn");
+    SzablonBtn = Named(new QPushButton(QStringLiteral("Z szablonu"), this), "SzablonBtn");
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(PostBtn);
     buttons->addWidget(CancelBtn);
@@ -150,28 +95,10 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The order in which a bookkeeper copies a paper order, not the order of the layout.
-    QWidget *previous = nullptr;
-    for (QWidget *field : std::initializer_list<QWidget *>{
-             EdNazwa1_Odb, EdNazwa2_Odb, EdKonto_Odb, EdOperacja->findChild<QWidget *>(QStringLiteral("Wplata")),
-             EdOperacja->findChild<QWidget *>(QStringLiteral("Przelew")), EdKwota, EdKonto_Nad, EdData, EdNazwa1_Nad,
-             EdNazwa2_Nad, EdTytul1, EdTytul2, PostBtn, CancelBtn, SzablonBtn}) {
-        if (previous)
-            setTabOrder(previous, field);
-        previous = field;
-    }
+    const QList<QWidget *> order = fields_->FocusChain(EdData) + QList<QWidget *>{PostBtn, CancelBtn, SzablonBtn};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
-    for (NameLine *line : {EdNazwa1_Odb, EdNazwa2_Odb, EdNazwa1_Nad, EdNazwa2_Nad, EdTytul1, EdTytul2})
-        line->AddChooserButton();
-    const auto chooser = [this](NameLine *line, void (TZwyklyFrm::*handler)()) {
-        connect(line, &NameLine::chooserClicked, this, [this, handler] { handle(handler); });
-    };
-    chooser(EdNazwa1_Odb, &TZwyklyFrm::OdbiorcaBtnClick);
-    chooser(EdNazwa2_Odb, &TZwyklyFrm::OdbiorcaBtnClick);
-    chooser(EdNazwa1_Nad, &TZwyklyFrm::NadawcaBtnClick);
-    chooser(EdNazwa2_Nad, &TZwyklyFrm::NadawcaBtnClick);
-    chooser(EdTytul1, &TZwyklyFrm::TytulBtnClick);
-    chooser(EdTytul2, &TZwyklyFrm::TytulBtnClick);
     connect(PostBtn, &QPushButton::clicked, this, [this] { handle(&TZwyklyFrm::PostBtnClick); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(SzablonBtn, &QPushButton::clicked, this, [this] { handle(&TZwyklyFrm::SzablonBtnClick); });
@@ -193,14 +120,15 @@ bool TZwyklyFrm::ShowNew()
 {
     isNew_ = true;
     rowId_ = 0;
-    OdbiorcaId = NadawcaId = TytulId = 0;
-    for (QLineEdit *line : std::initializer_list<QLineEdit *>{EdNazwa1_Odb, EdNazwa2_Odb, EdKonto_Odb, EdNazwa1_Nad,
-                                                             EdNazwa2_Nad, EdKonto_Nad, EdTytul1, EdTytul2})
+    fields_->OdbiorcaId = fields_->NadawcaId = fields_->TytulId = 0;
+    for (QLineEdit *line : std::initializer_list<QLineEdit *>{
+             fields_->EdNazwa1_Odb, fields_->EdNazwa2_Odb, fields_->EdKonto_Odb, fields_->EdNazwa1_Nad,
+             fields_->EdNazwa2_Nad, EdKonto_Nad, fields_->EdTytul1, fields_->EdTytul2})
         line->clear();
-    EdOperacja->SetTransfer(true);
-    EdKwota->SetValue(Money());
+    fields_->EdOperacja->SetTransfer(true);
+    fields_->EdKwota->SetValue(Money());
     EdData->SetDate({});
-    EdNazwa1_Odb->setFocus();
+    fields_->EdNazwa1_Odb->setFocus();
     return ModalSeam::run(*this) == QDialog::Accepted;
 }
 
@@ -209,30 +137,28 @@ bool TZwyklyFrm::ShowCurrent()
     isNew_ = false;
     const Dataset &row = DM->Zwykle;
     rowId_ = row.value(IdColumn).toInt();
-    fillFromCurrentRow();
-    EdKonto_Odb->Check();
-    EdNazwa1_Odb->setFocus();
+    fill(row, QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę."));
+    EdData->SetDate(date(row, "DATA_PRZEK"));
+    EdOperacjaClick();
+    fields_->EdKonto_Odb->Check();
+    fields_->EdNazwa1_Odb->setFocus();
     return ModalSeam::run(*this) == QDialog::Accepted;
 }
 
-void TZwyklyFrm::fillFromCurrentRow()
+void TZwyklyFrm::fill(const Dataset &row, const QString &amountOutOfRange)
 {
-    const Dataset &row = DM->Zwykle;
-    EdNazwa1_Odb->setText(text(row, "NAZWA1_ODB"));
-    EdNazwa2_Odb->setText(text(row, "NAZWA2_ODB"));
-    EdKonto_Odb->SetDigits(text(row, "KONTO_ODB"));
+    fields_->EdNazwa1_Odb->setText(text(row, "NAZWA1_ODB"));
+    fields_->EdNazwa2_Odb->setText(text(row, "NAZWA2_ODB"));
+    fields_->EdKonto_Odb->SetDigits(text(row, "KONTO_ODB"));
     const Money amount = money(row, "KWOTA");
-    if (!EdKwota->SetValue(amount))
-        DM->ShowWarning(QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.")
-                            .arg(MoneyEdit::Grouped(amount)));
+    if (!fields_->EdKwota->SetValue(amount))
+        DM->ShowWarning(amountOutOfRange.arg(MoneyEdit::Grouped(amount)));
     rememberSender(text(row, "KONTO_NAD"));
-    EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
-    EdNazwa1_Nad->setText(text(row, "NAZWA1_NAD"));
-    EdNazwa2_Nad->setText(text(row, "NAZWA2_NAD"));
-    EdTytul1->setText(text(row, "TYTUL1_ZAPL"));
-    EdTytul2->setText(text(row, "TYTUL2_ZAPL"));
-    EdData->SetDate(date(row, "DATA_PRZEK"));
-    EdOperacjaClick();
+    fields_->EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
+    fields_->EdNazwa1_Nad->setText(text(row, "NAZWA1_NAD"));
+    fields_->EdNazwa2_Nad->setText(text(row, "NAZWA2_NAD"));
+    fields_->EdTytul1->setText(text(row, "TYTUL1_ZAPL"));
+    fields_->EdTytul2->setText(text(row, "TYTUL2_ZAPL"));
 }
 
 void TZwyklyFrm::rememberSender(const QString &account)
@@ -249,39 +175,17 @@ void TZwyklyFrm::EdOperacjaClick()
 
 void TZwyklyFrm::OdbiorcaBtnClick()
 {
-    TWybierzAdresatFrm chooser(this);
-    if (!chooser.ShowAt(OdbiorcaId))
-        return;
-    const ContractorChoice &chosen = chooser.Choice();
-    OdbiorcaId = chosen.ADRESATID;
-    EdNazwa1_Odb->setText(chosen.NAZWA1_ODB);
-    EdNazwa2_Odb->setText(chosen.NAZWA2_ODB);
-    EdKonto_Odb->SetDigits(chosen.KONTO);
-    EdKonto_Odb->Check();
+    fields_->ChooseRecipient();
 }
 
 void TZwyklyFrm::NadawcaBtnClick()
 {
-    TWybierzAdresatFrm chooser(this);
-    if (!chooser.ShowAt(NadawcaId))
-        return;
-    const ContractorChoice &chosen = chooser.Choice();
-    NadawcaId = chosen.ADRESATID;
-    EdNazwa1_Nad->setText(chosen.NAZWA1_NAD);
-    EdNazwa2_Nad->setText(chosen.NAZWA2_NAD);
-    rememberSender(chosen.KONTO);
-    EdKonto_Nad->ShowRemembered();
+    fields_->ChooseSender();
 }
 
 void TZwyklyFrm::TytulBtnClick()
 {
-    TWybierzTytulFrm chooser(this);
-    if (!chooser.ShowAt(TytulId))
-        return;
-    const TitleChoice &chosen = chooser.Choice();
-    TytulId = chosen.TYTULID;
-    EdTytul1->setText(chosen.TYTUL1);
-    EdTytul2->setText(chosen.TYTUL2);
+    fields_->ChooseTitle();
 }
 
 void TZwyklyFrm::SzablonBtnClick()
@@ -293,44 +197,32 @@ void TZwyklyFrm::SzablonBtnClick()
 
 void TZwyklyFrm::ApplyTemplate(const Dataset &row)
 {
-    NadawcaId = row.value(QStringLiteral("NADAWCAID")).toInt();
-    OdbiorcaId = row.value(QStringLiteral("ODBIORCAID")).toInt();
-    TytulId = row.value(QStringLiteral("TYTULID")).toInt();
-    rememberSender(text(row, "KONTO_NAD"));
-    EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
-    const Money amount = money(row, "KWOTA");
-    if (!EdKwota->SetValue(amount))
-        DM->ShowWarning(QStringLiteral("Kwota szablonu %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.")
-                            .arg(MoneyEdit::Grouped(amount)));
-    EdNazwa1_Odb->setText(text(row, "NAZWA1_ODB"));
-    EdNazwa2_Odb->setText(text(row, "NAZWA2_ODB"));
-    EdKonto_Odb->SetDigits(text(row, "KONTO_ODB"));
-    EdKonto_Odb->Check();
+    fields_->NadawcaId = row.value(QStringLiteral("NADAWCAID")).toInt();
+    fields_->OdbiorcaId = row.value(QStringLiteral("ODBIORCAID")).toInt();
+    fields_->TytulId = row.value(QStringLiteral("TYTULID")).toInt();
+    fill(row, QStringLiteral("Kwota szablonu %1 nie mieści się w polu kwoty; wpisz właściwą kwotę."));
+    fields_->EdKonto_Odb->Check();
     EdOperacjaClick();
-    EdNazwa1_Nad->setText(text(row, "NAZWA1_NAD"));
-    EdNazwa2_Nad->setText(text(row, "NAZWA2_NAD"));
-    EdTytul1->setText(text(row, "TYTUL1_ZAPL"));
-    EdTytul2->setText(text(row, "TYTUL2_ZAPL"));
 }
 
 void TZwyklyFrm::PostBtnClick()
 {
     const bool passed = RunSaveChecks({
-        {[this] { return EdNazwa1_Odb->text().isEmpty(); }, QStringLiteral("Nazwa odbiorcy musi być podana."),
-         EdNazwa1_Odb},
-        {[this] { return EdKonto_Odb->Digits().isEmpty(); }, QStringLiteral("Numer rachunku odbiorcy musi być podany."),
-         EdKonto_Odb},
-        {[this] { return !IsValidAccount(EdKonto_Odb->text()); },
+        {[this] { return fields_->EdNazwa1_Odb->text().isEmpty(); }, QStringLiteral("Nazwa odbiorcy musi być podana."),
+         fields_->EdNazwa1_Odb},
+        {[this] { return fields_->EdKonto_Odb->Digits().isEmpty(); }, QStringLiteral("Numer rachunku odbiorcy musi być podany."),
+         fields_->EdKonto_Odb},
+        {[this] { return !IsValidAccount(fields_->EdKonto_Odb->text()); },
          QStringLiteral("Numer rachunku odbiorcy jest nieprawidłowy."), nullptr},
-        {[this] { return EdKwota->Value() == Money(); }, QStringLiteral("Kwota musi być podana."), EdKwota},
+        {[this] { return fields_->EdKwota->Value() == Money(); }, QStringLiteral("Kwota musi być podana."), fields_->EdKwota},
         // On the digits: a field of separators alone would store no sender account at all.
         {[this] { return EdKonto_Nad->LacksAccount(); },
          QStringLiteral("Numer rachunku zleceniodawcy musi być podany."), EdKonto_Nad},
-        {[this] { return EdOperacja->IsTransfer() && !IsValidAccount(EdKonto_Nad->text()); },
+        {[this] { return fields_->EdOperacja->IsTransfer() && !IsValidAccount(EdKonto_Nad->text()); },
          QStringLiteral("Numer rachunku zleceniodawcy jest nieprawidłowy."), nullptr},
-        {[this] { return EdNazwa1_Nad->text().isEmpty(); }, QStringLiteral("Nazwa zleceniodawcy musi być podana."),
-         EdNazwa1_Nad},
-        {[this] { return EdTytul1->text().isEmpty(); }, QStringLiteral("Tytuł zapłaty musi być podany."), EdTytul1},
+        {[this] { return fields_->EdNazwa1_Nad->text().isEmpty(); }, QStringLiteral("Nazwa zleceniodawcy musi być podana."),
+         fields_->EdNazwa1_Nad},
+        {[this] { return fields_->EdTytul1->text().isEmpty(); }, QStringLiteral("Tytuł zapłaty musi być podany."), fields_->EdTytul1},
         // A half-typed date must not be stored as "no date".
         {[this] { return EdData->HasInvalidText(); }, QStringLiteral("Nieprawidłowa data."), EdData},
     });
@@ -385,16 +277,16 @@ bool TZwyklyFrm::standOnOwnRow()
 void TZwyklyFrm::write(Dataset &rows)
 {
     const auto set = [&rows](const char *column, const QVariant &value) { rows.setValue(QLatin1String(column), value); };
-    set("NAZWA1_ODB", EdNazwa1_Odb->text());
-    set("NAZWA2_ODB", EdNazwa2_Odb->text());
-    set("KONTO_ODB", EdKonto_Odb->Digits());
-    set("PRZELEW", OperationKind::Code(EdOperacja->IsTransfer()));
-    set("KWOTA", QVariant::fromValue(EdKwota->Value()));
+    set("NAZWA1_ODB", fields_->EdNazwa1_Odb->text());
+    set("NAZWA2_ODB", fields_->EdNazwa2_Odb->text());
+    set("KONTO_ODB", fields_->EdKonto_Odb->Digits());
+    set("PRZELEW", OperationKind::Code(fields_->EdOperacja->IsTransfer()));
+    set("KWOTA", QVariant::fromValue(fields_->EdKwota->Value()));
     set("KONTO_NAD", EdKonto_Nad->StoredAccount());
-    set("NAZWA1_NAD", EdNazwa1_Nad->text());
-    set("NAZWA2_NAD", EdNazwa2_Nad->text());
-    set("TYTUL1_ZAPL", EdTytul1->text());
-    set("TYTUL2_ZAPL", EdTytul2->text());
+    set("NAZWA1_NAD", fields_->EdNazwa1_Nad->text());
+    set("NAZWA2_NAD", fields_->EdNazwa2_Nad->text());
+    set("TYTUL1_ZAPL", fields_->EdTytul1->text());
+    set("TYTUL2_ZAPL", fields_->EdTytul2->text());
     const QDate transferDate = EdData->Date();
     set("DATA_PRZEK", DateValue::isSet(transferDate) ? transferDate : DateValue::zeroDate());
 }

@@ -2,13 +2,9 @@
 
 #include <QDialog>
 
-class AccountEdit;
 class Dataset;
-class LengthCounter;
-class MoneyEdit;
-class NameLine;
 class NullableDateEdit;
-class OperationKind;
+class OrdinaryOrderFields;
 class QPushButton;
 class SenderAccountLine;
 
@@ -42,18 +38,15 @@ private:
     // Fills the order from the template on which the templates list stands; the date
     // and whether the order is new stay as they were.
     void ApplyTemplate(const Dataset &row);
-    void fillFromCurrentRow();
+    // The fields an order and a template share; the warning's %1 is an amount the field cannot hold.
+    void fill(const Dataset &row, const QString &amountOutOfRange);
     void rememberSender(const QString &account);
     void write(Dataset &rows);
     bool standOnOwnRow();
     // Runs a handler of the user's under the general error report.
     void handle(void (TZwyklyFrm::*handler)());
 
-    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad, *EdTytul1, *EdTytul2;
-    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad, *lbTytul1, *lbTytul2;
-    AccountEdit *EdKonto_Odb;
-    OperationKind *EdOperacja;
-    MoneyEdit *EdKwota;
+    OrdinaryOrderFields *fields_;
     SenderAccountLine *EdKonto_Nad;
     NullableDateEdit *EdData;
     QPushButton *PostBtn, *CancelBtn, *SzablonBtn;
@@ -61,6 +54,4 @@ private:
     bool isNew_ = true;
     // The order this window changes once it exists in the list (0 before).
     qint32 rowId_ = 0;
-    // Where the choosers open: the contractor or title last chosen here.
-    qint32 OdbiorcaId = 0, NadawcaId = 0, TytulId = 0;
 };

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QString>
 
-// Small pieces that every directory window's layout uses.
+// Small pieces that the layouts of the editors and directory windows share.
 
 // Gives a control its name (the one the program's tests and screenshots find it by).
 template<typename Control>

@@ -1,0 +1,137 @@
+#include "OrdinaryOrderFields.h"
+
+#include "AccountEdit.h"
+#include "Choices.h"
+#include "ErrorReport.h"
+#include "FormParts.h"
+#include "LengthCounter.h"
+#include "MoneyEdit.h"
+#include "NameLine.h"
+#include "OperationKind.h"
+#include "TWybierzAdresatFrm.h"
+#include "TWybierzTytulFrm.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+OrdinaryOrderFields::OrdinaryOrderFields(QWidget *form, Captions captions)
+    : QObject(form), form_(form), captions_(std::move(captions))
+{
+    EdNazwa1_Odb = Named(new NameLine(form), "EdNazwa1_Odb");
+    EdNazwa2_Odb = Named(new NameLine(form), "EdNazwa2_Odb");
+    EdKonto_Odb = Named(new AccountEdit(form), "EdKonto_Odb");
+    EdOperacja = new OperationKind(form);
+    EdKwota = Named(new MoneyEdit(form), "EdKwota");
+    EdNazwa1_Nad = Named(new NameLine(form), "EdNazwa1_Nad");
+    EdNazwa2_Nad = Named(new NameLine(form), "EdNazwa2_Nad");
+    EdTytul1 = Named(new NameLine(form), "EdTytul1");
+    EdTytul2 = Named(new NameLine(form), "EdTytul2");
+    lbNazwa1_Odb = Named(new LengthCounter(EdNazwa1_Odb, form), "lbNazwa1_Odb");
+    lbNazwa2_Odb = Named(new LengthCounter(EdNazwa2_Odb, form), "lbNazwa2_Odb");
+    lbNazwa1_Nad = Named(new LengthCounter(EdNazwa1_Nad, form), "lbNazwa1_Nad");
+    lbNazwa2_Nad = Named(new LengthCounter(EdNazwa2_Nad, form), "lbNazwa2_Nad");
+    lbTytul1 = Named(new LengthCounter(EdTytul1, form), "lbTytul1");
+    lbTytul2 = Named(new LengthCounter(EdTytul2, form), "lbTytul2");
+    EdNazwa1_Odb->setMinimumWidth(EdNazwa1_Odb->fontMetrics().averageCharWidth() * 46);
+
+    const auto chooser = [this](NameLine *line, void (OrdinaryOrderFields::*choose)()) {
+        line->AddChooserButton();
+        connect(line, &NameLine::chooserClicked, this, [this, choose] { RunGuarded([this, choose] { (this->*choose)(); }); });
+    };
+    chooser(EdNazwa1_Odb, &OrdinaryOrderFields::ChooseRecipient);
+    chooser(EdNazwa2_Odb, &OrdinaryOrderFields::ChooseRecipient);
+    chooser(EdNazwa1_Nad, &OrdinaryOrderFields::ChooseSender);
+    chooser(EdNazwa2_Nad, &OrdinaryOrderFields::ChooseSender);
+    chooser(EdTytul1, &OrdinaryOrderFields::ChooseTitle);
+    chooser(EdTytul2, &OrdinaryOrderFields::ChooseTitle);
+}
+
+void OrdinaryOrderFields::SetSenderField(QLineEdit *field, std::function<void(const QString &account)> takeAccount)
+{
+    EdKonto_Nad = field;
+    takeSenderAccount_ = std::move(takeAccount);
+}
+
+void OrdinaryOrderFields::AddRows(QGridLayout *grid, int &row) const
+{
+    const auto captionRow = [&](const QString &text, QWidget *buddy) {
+        grid->addWidget(Caption(text, buddy, form_), row++, 0, 1, 2);
+    };
+    const auto lineRow = [&](QWidget *line, QWidget *counter) {
+        grid->addWidget(line, row, 0);
+        if (counter)
+            grid->addWidget(counter, row, 1);
+        ++row;
+    };
+    auto *kindAndAmount = new QHBoxLayout;
+    auto *amount = new QVBoxLayout;
+    amount->addStretch();
+    amount->addWidget(Caption(QStringLiteral("&Kwota"), EdKwota, form_));
+    amount->addWidget(EdKwota);
+    kindAndAmount->addWidget(EdOperacja);
+    kindAndAmount->addLayout(amount);
+
+    captionRow(captions_.recipient, EdNazwa1_Odb);
+    lineRow(EdNazwa1_Odb, lbNazwa1_Odb);
+    lineRow(EdNazwa2_Odb, lbNazwa2_Odb);
+    captionRow(captions_.recipientAccount, EdKonto_Odb);
+    lineRow(EdKonto_Odb, nullptr);
+    grid->addLayout(kindAndAmount, row++, 0);
+    captionRow(captions_.senderAccount, EdKonto_Nad);
+    lineRow(EdKonto_Nad, nullptr);
+    captionRow(QStringLiteral("Nazwa zleceniodawcy"), EdNazwa1_Nad);
+    lineRow(EdNazwa1_Nad, lbNazwa1_Nad);
+    lineRow(EdNazwa2_Nad, lbNazwa2_Nad);
+    captionRow(captions_.title, EdTytul1);
+    lineRow(EdTytul1, lbTytul1);
+    lineRow(EdTytul2, lbTytul2);
+}
+
+QList<QWidget *> OrdinaryOrderFields::FocusChain(QWidget *afterSender) const
+{
+    QList<QWidget *> chain{EdNazwa1_Odb, EdNazwa2_Odb, EdKonto_Odb,
+                           EdOperacja->findChild<QWidget *>(QStringLiteral("Wplata")),
+                           EdOperacja->findChild<QWidget *>(QStringLiteral("Przelew")), EdKwota, EdKonto_Nad};
+    if (afterSender)
+        chain << afterSender;
+    chain << EdNazwa1_Nad << EdNazwa2_Nad << EdTytul1 << EdTytul2;
+    return chain;
+}
+
+void OrdinaryOrderFields::ChooseRecipient()
+{
+    TWybierzAdresatFrm chooser(form_->window());
+    if (!chooser.ShowAt(OdbiorcaId))
+        return;
+    const ContractorChoice &chosen = chooser.Choice();
+    OdbiorcaId = chosen.ADRESATID;
+    EdNazwa1_Odb->setText(chosen.NAZWA1_ODB);
+    EdNazwa2_Odb->setText(chosen.NAZWA2_ODB);
+    EdKonto_Odb->SetDigits(chosen.KONTO);
+    EdKonto_Odb->Check();
+}
+
+void OrdinaryOrderFields::ChooseSender()
+{
+    TWybierzAdresatFrm chooser(form_->window());
+    if (!chooser.ShowAt(NadawcaId))
+        return;
+    const ContractorChoice &chosen = chooser.Choice();
+    NadawcaId = chosen.ADRESATID;
+    EdNazwa1_Nad->setText(chosen.NAZWA1_NAD);
+    EdNazwa2_Nad->setText(chosen.NAZWA2_NAD);
+    if (takeSenderAccount_)
+        takeSenderAccount_(chosen.KONTO);
+}
+
+void OrdinaryOrderFields::ChooseTitle()
+{
+    TWybierzTytulFrm chooser(form_->window());
+    if (!chooser.ShowAt(TytulId))
+        return;
+    const TitleChoice &chosen = chooser.Choice();
+    TytulId = chosen.TYTULID;
+    EdTytul1->setText(chosen.TYTUL1);
+    EdTytul2->setText(chosen.TYTUL2);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class AccountEdit;
+class LengthCounter;
+class MoneyEdit;
+class NameLine;
+class OperationKind;
+class QGridLayout;
+class QLineEdit;
+class QWidget;
+
+// The fields that an ordinary transfer order and an ordinary template share, with
+// their length counters, and the choosers that copy a contractor or a title into them.
+// The sender's account field is each window's own (the order's line doubles as the
+// amount in words), so the window makes it and hands it over before laying out.
+class OrdinaryOrderFields : public QObject
+{
+public:
+    struct Captions
+    {
+        QString recipient, recipientAccount, senderAccount, title;
+    };
+
+    OrdinaryOrderFields(QWidget *form, Captions captions);
+
+    // takeAccount receives the account of a sender chosen from the contractors.
+    void SetSenderField(QLineEdit *field, std::function<void(const QString &account)> takeAccount);
+
+    // Captions and fields from the recipient's name to the title's second line: fields
+    // in column 0, counters in column 1.
+    void AddRows(QGridLayout *grid, int &row) const;
+    // The order in which a bookkeeper copies a paper order, not the order of the layout;
+    // afterSender (the order's date) may be null.
+    QList<QWidget *> FocusChain(QWidget *afterSender) const;
+
+    void ChooseRecipient();
+    void ChooseSender();
+    void ChooseTitle();
+
+    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad, *EdTytul1, *EdTytul2;
+    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad, *lbTytul1, *lbTytul2;
+    AccountEdit *EdKonto_Odb;
+    OperationKind *EdOperacja;
+    MoneyEdit *EdKwota;
+    QLineEdit *EdKonto_Nad = nullptr;
+    // Where the choosers open: the contractors and title chosen last (or stored).
+    qint32 OdbiorcaId = 0, NadawcaId = 0, TytulId = 0;
+
+private:
+    QWidget *form_;
+    Captions captions_;
+    std::function<void(const QString &)> takeSenderAccount_;
+};
