@@ -1,13 +1,10 @@
 #pragma once
 
-#include "Money.h"
+#include "DecimalEdit.h"
 
-#include <QLineEdit>
-
-// A yearly rate in per cent with two decimals, exact (never through a floating-point
-// number), from 0 to Maximum(). While the user edits it the field shows the bare
-// number ("13,5"); otherwise the rate as the regional settings write it ("13,50 %").
-class RateEdit : public QLineEdit
+// A yearly rate in per cent with two decimals, exact, from 0 to Maximum(). Between edits
+// the field shows the rate as the regional settings write it ("13,50 %").
+class RateEdit : public DecimalEdit
 {
     Q_OBJECT
 
@@ -15,16 +12,4 @@ public:
     explicit RateEdit(QWidget *parent = nullptr);
 
     static Money Maximum();
-
-    Money Value() const { return value_; }
-    // Values outside 0 to Maximum() are refused (false, the field unchanged).
-    bool SetValue(Money value);
-
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    void showValue();
-    Money value_;
 };
