@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DatasetGrid;
 class DirectoryList;
@@ -66,3 +67,16 @@ private:
     SearchBox *search_;
     QPushButton *SelectBtn, *CancelBtn, *KartotekaBtn;
 };
+
+// Opens a chooser on the row an editor chose last (lastId, 0 when none). After a
+// choice lastId names the chosen row, so the chooser opens there the next time.
+template<typename Chooser, typename Choice>
+std::optional<Choice> ChooseAgain(QWidget *parent, qint32 &lastId, qint32 Choice::*idField)
+{
+    Chooser chooser(parent);
+    if (!chooser.ShowAt(lastId))
+        return std::nullopt;
+    const Choice chosen = chooser.Choice();
+    lastId = chosen.*idField;
+    return chosen;
+}

@@ -101,37 +101,31 @@ QList<QWidget *> OrdinaryOrderFields::FocusChain(QWidget *afterSender) const
 
 void OrdinaryOrderFields::ChooseRecipient()
 {
-    TWybierzAdresatFrm chooser(form_->window());
-    if (!chooser.ShowAt(OdbiorcaId))
+    const auto chosen = ChooseAgain<TWybierzAdresatFrm>(form_->window(), OdbiorcaId, &ContractorChoice::ADRESATID);
+    if (!chosen)
         return;
-    const ContractorChoice &chosen = chooser.Choice();
-    OdbiorcaId = chosen.ADRESATID;
-    EdNazwa1_Odb->setText(chosen.NAZWA1_ODB);
-    EdNazwa2_Odb->setText(chosen.NAZWA2_ODB);
-    EdKonto_Odb->SetDigits(chosen.KONTO);
+    EdNazwa1_Odb->setText(chosen->NAZWA1_ODB);
+    EdNazwa2_Odb->setText(chosen->NAZWA2_ODB);
+    EdKonto_Odb->SetDigits(chosen->KONTO);
     EdKonto_Odb->Check();
 }
 
 void OrdinaryOrderFields::ChooseSender()
 {
-    TWybierzAdresatFrm chooser(form_->window());
-    if (!chooser.ShowAt(NadawcaId))
+    const auto chosen = ChooseAgain<TWybierzAdresatFrm>(form_->window(), NadawcaId, &ContractorChoice::ADRESATID);
+    if (!chosen)
         return;
-    const ContractorChoice &chosen = chooser.Choice();
-    NadawcaId = chosen.ADRESATID;
-    EdNazwa1_Nad->setText(chosen.NAZWA1_NAD);
-    EdNazwa2_Nad->setText(chosen.NAZWA2_NAD);
+    EdNazwa1_Nad->setText(chosen->NAZWA1_NAD);
+    EdNazwa2_Nad->setText(chosen->NAZWA2_NAD);
     if (takeSenderAccount_)
-        takeSenderAccount_(chosen.KONTO);
+        takeSenderAccount_(chosen->KONTO);
 }
 
 void OrdinaryOrderFields::ChooseTitle()
 {
-    TWybierzTytulFrm chooser(form_->window());
-    if (!chooser.ShowAt(TytulId))
+    const auto chosen = ChooseAgain<TWybierzTytulFrm>(form_->window(), TytulId, &TitleChoice::TYTULID);
+    if (!chosen)
         return;
-    const TitleChoice &chosen = chooser.Choice();
-    TytulId = chosen.TYTULID;
-    EdTytul1->setText(chosen.TYTUL1);
-    EdTytul2->setText(chosen.TYTUL2);
+    EdTytul1->setText(chosen->TYTUL1);
+    EdTytul2->setText(chosen->TYTUL2);
 }

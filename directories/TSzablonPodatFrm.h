@@ -5,10 +5,6 @@
 #include <QDialog>
 
 class AccountEdit;
-class LengthCounter;
-class MoneyEdit;
-class OperationKind;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -42,26 +38,10 @@ private:
     qint32 KontrahId = 0;
     // The template being corrected, or the one a first store added.
     qint32 templateId_ = 0;
-    qint32 UrzadId = 0;
-    qint32 NadawcaId = 0;
     QString KontoNad;
-    AuthorityAccounts accounts_;
-    PayerNumbers payer_;
 
     QLineEdit *EdNazwa;
-    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb;
-    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb;
-    OperationKind *EdOperacja;
-    MoneyEdit *EdKwota;
-    AccountEdit *EdKonto_Odb;
-    QComboBox *EdRodzajRach;
-    NameLine *EdNazwa1_Nad, *EdNazwa2_Nad;
-    LengthCounter *lbNazwa1_Nad, *lbNazwa2_Nad;
-    QLineEdit *EdNIP;
-    QComboBox *EdTyp;
-    PeriodLine *EdOkres;
-    QComboBox *EdSymbol;
-    QLineEdit *EdIdentyfZobow;
+    TaxOrderFields *fields_;
     AccountEdit *EdKonto_Nad;
     QPushButton *PostBtn, *CancelBtn;
 };

@@ -1,178 +1,207 @@
 #include "TaxOrderFields.h"
 
+#include "AccountEdit.h"
 #include "Choices.h"
 #include "ErrorReport.h"
-#include "Globals.h"
-#include "ModalSeam.h"
-#include "TOkresFrm.h"
-#include "Typy.h"
-#include "UpperCase.h"
+#include "FDM.h"
+#include "FormParts.h"
+#include "LengthCounter.h"
+#include "MoneyEdit.h"
+#include "OperationKind.h"
+#include "TWybierzAdresatFrm.h"
+#include "TWybierzUrzadFrm.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QSignalBlocker>
-#include <QValidator>
+#include <QGridLayout>
+#include <QHBoxLayout>
 
-namespace {
-
-QComboBox *codedList(QWidget *parent, const char *name, std::initializer_list<std::pair<QString, QString>> entries)
+TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
+    : QObject(window), window_(window), otherKindGivesPit_(otherKindGivesPit)
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    for (const auto &[caption, code] : entries)
-        list->addItem(caption, code);
-    return list;
-}
+    EdNazwa1_Odb = Named(new NameLine(window), "EdNazwa1_Odb");
+    EdNazwa2_Odb = Named(new NameLine(window), "EdNazwa2_Odb");
+    lbNazwa1_Odb = Named(new LengthCounter(EdNazwa1_Odb, window), "lbNazwa1_Odb");
+    lbNazwa2_Odb = Named(new LengthCounter(EdNazwa2_Odb, window), "lbNazwa2_Odb");
+    EdKonto_Odb = Named(new AccountEdit(window), "EdKonto_Odb");
+    EdRodzajRach = NewAccountKindList(window);
+    EdOperacja = new OperationKind(window);
+    EdKwota = Named(new MoneyEdit(window), "EdKwota");
+    EdNazwa1_Nad = Named(new NameLine(window), "EdNazwa1_Nad");
+    EdNazwa2_Nad = Named(new NameLine(window), "EdNazwa2_Nad");
+    lbNazwa1_Nad = Named(new LengthCounter(EdNazwa1_Nad, window), "lbNazwa1_Nad");
+    lbNazwa2_Nad = Named(new LengthCounter(EdNazwa2_Nad, window), "lbNazwa2_Nad");
+    EdNIP = Named(new QLineEdit(window), "EdNIP");
+    EdNIP->setMaxLength(14);
+    EdTyp = NewIdentifierTypeList(window);
+    EdOkres = new PeriodLine(window);
+    EdSymbol = NewFormSymbolList(window);
+    EdIdentyfZobow = NewObligationLine(window);
 
-// A typed symbol takes at most 6 characters; an entry of the list may be longer ("PIT-36L").
-class FormSymbolValidator : public QValidator
-{
-public:
-    FormSymbolValidator(const QStringList &entries, QObject *parent) : QValidator(parent), entries_(entries) {}
-
-    State validate(QString &input, int &) const override
-    {
-        if (input.size() <= TypedLength)
-            return Acceptable;
-        for (const QString &entry : entries_)
-            if (entry.compare(input, Qt::CaseInsensitive) == 0)
-                return Acceptable;
-        return Invalid;
+    const auto guarded = [this](void (TaxOrderFields::*handler)()) {
+        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
+    };
+    for (NameLine *line : {EdNazwa1_Odb, EdNazwa2_Odb}) {
+        line->AddChooserButton();
+        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::ChooseAuthority));
     }
-
-private:
-    static constexpr int TypedLength = 6;
-    QStringList entries_;
-};
-
+    for (NameLine *line : {EdNazwa1_Nad, EdNazwa2_Nad}) {
+        line->AddChooserButton();
+        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::ChoosePayer));
+    }
+    // The user's choice only: filling the lists when a window opens must not touch the fields.
+    connect(EdRodzajRach, &QComboBox::activated, this, guarded(&TaxOrderFields::PutAccountOfKind));
+    connect(EdTyp, &QComboBox::activated, this, guarded(&TaxOrderFields::PutIdentifierOfType));
 }
 
-void TypeUpperCase(QLineEdit *line)
+void TaxOrderFields::OnPayerAccount(std::function<void(const QString &account)> takeAccount)
 {
-    QObject::connect(line, &QLineEdit::textEdited, line, [line](const QString &text) {
-        const QString upper = UpperCp1250(text);
-        if (upper == text)
-            return;
-        const int cursor = line->cursorPosition();
-        line->setText(upper);
-        line->setCursorPosition(cursor);
-    });
+    takePayerAccount_ = std::move(takeAccount);
 }
 
-QComboBox *NewAccountKindList(QWidget *parent)
+void TaxOrderFields::AddRecipientRows(QGridLayout *grid, int &row) const
 {
-    return codedList(parent, "EdRodzajRach",
-                     {{QStringLiteral("PIT"), QStringLiteral("P")},
-                      {QStringLiteral("VAT"), QStringLiteral("V")},
-                      {QStringLiteral("CIT"), QStringLiteral("C")},
-                      {QStringLiteral("PCC"), QStringLiteral("K")},
-                      {QStringLiteral("(inny)"), OtherAccountKind}});
+    grid->addWidget(Caption(QStringLiteral("Nazwa organu podatkowego"), EdNazwa1_Odb, window_), row++, 0);
+    grid->addWidget(EdNazwa1_Odb, row, 0);
+    grid->addWidget(lbNazwa1_Odb, row++, 1);
+    grid->addWidget(EdNazwa2_Odb, row, 0);
+    grid->addWidget(lbNazwa2_Odb, row++, 1);
 }
 
-QComboBox *NewIdentifierTypeList(QWidget *parent)
+void TaxOrderFields::AddPayerRows(QGridLayout *grid, int &row) const
 {
-    return codedList(parent, "EdTyp",
-                     {{QStringLiteral("N - NIP"), NipType},
-                      {QStringLiteral("R - REGON"), QStringLiteral("R")},
-                      {QStringLiteral("P - PESEL"), QStringLiteral("P")},
-                      {QStringLiteral("1 - Dowód osobisty"), QStringLiteral("1")},
-                      {QStringLiteral("2 - Paszport"), QStringLiteral("2")}});
+    grid->addWidget(Caption(QStringLiteral("Nazwa i adres zobowiązanego"), EdNazwa1_Nad, window_), row++, 0);
+    grid->addWidget(EdNazwa1_Nad, row, 0);
+    grid->addWidget(lbNazwa1_Nad, row++, 1);
+    grid->addWidget(EdNazwa2_Nad, row, 0);
+    grid->addWidget(lbNazwa2_Nad, row++, 1);
 }
 
-QComboBox *NewFormSymbolList(QWidget *parent)
+QBoxLayout *TaxOrderFields::AccountRow() const
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QStringLiteral("EdSymbol"));
-    list->setEditable(true);
-    // A typed symbol is what is stored; it never becomes an entry of the list.
-    list->setInsertPolicy(QComboBox::NoInsert);
-    const QStringList entries{QStringLiteral("PIT-4"), QStringLiteral("PIT-5"), QStringLiteral("PIT-5L"),
-                              QStringLiteral("PIT-28"), QStringLiteral("PIT-36"), QStringLiteral("PIT-36L"),
-                              QStringLiteral("PIT-37"), QStringLiteral("PIT-38"), QStringLiteral("PPE"),
-                              QStringLiteral("VAT-7"), QStringLiteral("CIT-2"), QStringLiteral("CIT-8"),
-                              QStringLiteral("PCC-1"), QStringLiteral("PCC-2")};
-    list->addItems(entries);
-    list->setMaxVisibleItems(16);
-    list->setValidator(new FormSymbolValidator(entries, list));
-    list->setCurrentIndex(-1);
-    TypeUpperCase(list->lineEdit());
-    return list;
+    auto *accountRow = new QHBoxLayout;
+    accountRow->addWidget(EdKonto_Odb, 1);
+    accountRow->addWidget(Caption(QStringLiteral("Rodzaj rachunku"), EdRodzajRach, window_));
+    accountRow->addWidget(EdRodzajRach);
+    return accountRow;
 }
 
-QLineEdit *NewObligationLine(QWidget *parent)
+QBoxLayout *TaxOrderFields::AmountRow() const
 {
-    auto *line = new QLineEdit(parent);
-    line->setObjectName(QStringLiteral("EdIdentyfZobow"));
-    line->setMaxLength(21);
-    TypeUpperCase(line);
-    return line;
+    auto *amountRow = new QHBoxLayout;
+    amountRow->addWidget(EdOperacja);
+    amountRow->addStretch();
+    amountRow->addWidget(Caption(QStringLiteral("&Kwota"), EdKwota, window_));
+    amountRow->addWidget(EdKwota);
+    return amountRow;
 }
 
-QString SelectedCode(const QComboBox *list)
+QGridLayout *TaxOrderFields::IdentifierGrid() const
 {
-    return list->currentIndex() < 0 ? QString() : list->currentData().toString();
+    auto *identifier = new QGridLayout;
+    identifier->addWidget(Caption(QStringLiteral("NIP lub identyfikator uzupełniający"), EdNIP, window_), 0, 0);
+    identifier->addWidget(EdNIP, 1, 0);
+    identifier->addWidget(Caption(QStringLiteral("Typ &identyfikatora"), EdTyp, window_), 0, 1);
+    identifier->addWidget(EdTyp, 1, 1);
+    identifier->addWidget(Caption(QStringLiteral("Okres"), EdOkres, window_), 0, 2);
+    identifier->addWidget(EdOkres, 1, 2);
+    identifier->addWidget(Caption(QStringLiteral("&Symbol formularza lub płatności"), EdSymbol, window_), 2, 0);
+    identifier->addWidget(EdSymbol, 3, 0);
+    identifier->addWidget(Caption(QStringLiteral("Identyfikacja zobowiązania"), EdIdentyfZobow, window_), 2, 1, 1, 2);
+    identifier->addWidget(EdIdentyfZobow, 3, 1, 1, 2);
+    return identifier;
 }
 
-void SelectCode(QComboBox *list, const QString &code)
+void TaxOrderFields::Clear(const QString &accountKind)
 {
-    const QSignalBlocker quiet(list);
-    list->setCurrentIndex(code.isEmpty() ? -1 : list->findData(code));
+    UrzadId = 0;
+    NadawcaId = 0;
+    for (QLineEdit *field : std::initializer_list<QLineEdit *>{EdNazwa1_Odb, EdNazwa2_Odb, EdNazwa1_Nad, EdNazwa2_Nad,
+                                                               EdNIP, EdOkres, EdIdentyfZobow})
+        field->clear();
+    EdKonto_Odb->SetDigits(QString());
+    EdSymbol->setEditText(QString());
+    SelectCode(EdRodzajRach, accountKind);
+    SelectCode(EdTyp, NipType);
+    EdOperacja->SetTransfer(true);
+    EdKwota->SetValue(Money());
 }
 
-AuthorityAccounts AuthorityAccounts::Of(const TaxAuthorityChoice &choice)
+void TaxOrderFields::Fill(const Dataset &row)
 {
-    return {choice.KONTOPIT, choice.KONTOCIT, choice.KONTOVAT, choice.KONTOPCC, choice.KONTOBUD};
+    auto text = [&row](const char *column) { return row.value(QLatin1String(column)).toString(); };
+    UrzadId = row.value(QStringLiteral("ODBIORCAID")).toInt();
+    NadawcaId = row.value(QStringLiteral("NADAWCAID")).toInt();
+    EdNazwa1_Odb->setText(text("NAZWA1_ODB"));
+    EdNazwa2_Odb->setText(text("NAZWA2_ODB"));
+    EdKonto_Odb->SetDigits(text("KONTO_ODB"));
+    const QVariant amount = row.value(QStringLiteral("KWOTA"));
+    // A stored amount is never outside the field's range: the field put it there.
+    EdKwota->SetValue(amount.metaType() == QMetaType::fromType<Money>() ? amount.value<Money>() : Money());
+    EdNazwa1_Nad->setText(text("NAZWA1_NAD"));
+    EdNazwa2_Nad->setText(text("NAZWA2_NAD"));
+    EdNIP->setText(text("IDENTYF"));
+    EdOkres->setText(text("OKRES"));
+    EdSymbol->setEditText(text("SYMBOLFORM"));
+    EdIdentyfZobow->setText(text("IDENTYFZOB"));
+    SelectCode(EdRodzajRach, text("RODZAJ_RACH"));
+    SelectCode(EdTyp, text("TYPIDENTYF"));
+    EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
 }
 
-AuthorityAccounts AuthorityAccounts::Of(const TUrzad &authority)
+void TaxOrderFields::Write(Dataset &row) const
 {
-    return {authority.AccountPit, authority.AccountCit, authority.AccountVat, authority.AccountPcc,
-            authority.AccountBud};
+    auto set = [&row](const char *column, const QVariant &value) { row.setValue(QLatin1String(column), value); };
+    set("ODBIORCAID", UrzadId);
+    set("NAZWA1_ODB", EdNazwa1_Odb->text());
+    set("NAZWA2_ODB", EdNazwa2_Odb->text());
+    set("KONTO_ODB", EdKonto_Odb->Digits());
+    if (const QString kind = SelectedCode(EdRodzajRach); !kind.isEmpty())
+        set("RODZAJ_RACH", kind);
+    set("PRZELEW", OperationKind::Code(EdOperacja->IsTransfer()));
+    set("KWOTA", QVariant::fromValue(EdKwota->Value()));
+    set("NAZWA1_NAD", EdNazwa1_Nad->text());
+    set("NAZWA2_NAD", EdNazwa2_Nad->text());
+    set("IDENTYF", EdNIP->text());
+    set("TYPIDENTYF", SelectedCode(EdTyp));
+    set("OKRES", EdOkres->text());
+    set("SYMBOLFORM", EdSymbol->currentText());
+    set("IDENTYFZOB", EdIdentyfZobow->text());
 }
 
-std::optional<QString> AuthorityAccounts::ForKind(const QString &kindCode, bool otherGivesPit) const
+void TaxOrderFields::ChooseAuthority()
 {
-    if (kindCode == QLatin1String("P"))
-        return Pit;
-    if (kindCode == QLatin1String("V"))
-        return Vat;
-    if (kindCode == QLatin1String("C"))
-        return Cit;
-    if (kindCode == QLatin1String("K"))
-        return Pcc;
-    if (kindCode == OtherAccountKind && otherGivesPit)
-        return Pit;
-    return std::nullopt;
+    const auto chosen = ChooseAgain<TWybierzUrzadFrm>(window_, UrzadId, &TaxAuthorityChoice::URZADID);
+    if (!chosen)
+        return;
+    EdNazwa1_Odb->setText(chosen->NAZWA1);
+    EdNazwa2_Odb->setText(chosen->NAZWA2);
+    accounts = AuthorityAccounts::Of(*chosen);
+    PutAccountOfKind();
 }
 
-PayerNumbers PayerNumbers::Of(const ContractorChoice &choice)
+void TaxOrderFields::PutAccountOfKind()
 {
-    return {choice.NIP, choice.REGON, choice.PESEL};
+    if (const auto account = accounts.ForKind(SelectedCode(EdRodzajRach), otherKindGivesPit_))
+        EdKonto_Odb->SetDigits(*account);
+    EdKonto_Odb->Check();
 }
 
-std::optional<QString> PayerNumbers::ForType(const QString &typeCode) const
+void TaxOrderFields::ChoosePayer()
 {
-    if (typeCode == NipType)
-        return StripSeparators(Nip);
-    if (typeCode == QLatin1String("R"))
-        return Regon;
-    if (typeCode == QLatin1String("P"))
-        return Pesel;
-    return std::nullopt;
+    const auto chosen = ChooseAgain<TWybierzAdresatFrm>(window_, NadawcaId, &ContractorChoice::ADRESATID);
+    if (!chosen)
+        return;
+    EdNazwa1_Nad->setText(chosen->NAZWA1_NAD);
+    EdNazwa2_Nad->setText(chosen->NAZWA2_NAD);
+    payer_ = PayerNumbers::Of(*chosen);
+    if (takePayerAccount_)
+        takePayerAccount_(chosen->KONTO);
+    if (EdNIP->text().isEmpty())
+        PutIdentifierOfType();
 }
 
-PeriodLine::PeriodLine(QWidget *parent) : NameLine(parent, 7)
+void TaxOrderFields::PutIdentifierOfType()
 {
-    setObjectName(QStringLiteral("EdOkres"));
-    AddChooserButton();
-    TypeUpperCase(this);
-    connect(this, &NameLine::chooserClicked, this, [this] { RunGuarded([this] { EdOkresButtonClick(); }); });
-}
-
-void PeriodLine::EdOkresButtonClick()
-{
-    TOkresFrm dialog(window());
-    dialog.LoadPeriod(text());
-    if (ModalSeam::run(dialog) == QDialog::Accepted)
-        setText(dialog.PeriodCode());
+    if (const auto number = payer_.ForType(SelectedCode(EdTyp)))
+        EdNIP->setText(*number);
 }

@@ -1,77 +1,75 @@
 #pragma once
 
-#include "NameLine.h"
+#include "TaxFieldRules.h"
 
-#include <QString>
-#include <optional>
+#include <QObject>
+#include <functional>
 
-class QComboBox;
-class QLineEdit;
-class TUrzad;
-struct ContractorChoice;
-struct TaxAuthorityChoice;
+class AccountEdit;
+class Dataset;
+class LengthCounter;
+class MoneyEdit;
+class OperationKind;
+class QBoxLayout;
+class QGridLayout;
 
-// The fields that a tax transfer and a tax transfer template have in common, and the
-// rules by which a chosen tax authority or payer fills them. Lists carry their stored
-// one-character code as item data.
-
-// Upper-cases what the user types, one character for one, keeping the cursor where it was.
-void TypeUpperCase(QLineEdit *line);
-
-// "Rodzaj rachunku" (EdRodzajRach): "PIT", "VAT", "CIT", "PCC", "(inny)", stored as P, V, C, K, I.
-QComboBox *NewAccountKindList(QWidget *parent);
-// "Typ identyfikatora" (EdTyp): "N - NIP", "R - REGON", "P - PESEL", "1 - Dowód osobisty", "2 - Paszport".
-QComboBox *NewIdentifierTypeList(QWidget *parent);
-// "Symbol formularza lub płatności" (EdSymbol): free text of at most 6 characters in
-// upper case, or one of the usual symbols.
-QComboBox *NewFormSymbolList(QWidget *parent);
-// "Identyfikacja zobowiązania" (EdIdentyfZobow): at most 21 characters, upper case.
-QLineEdit *NewObligationLine(QWidget *parent);
-
-// The stored code of the selected entry; empty when none is selected.
-QString SelectedCode(const QComboBox *list);
-// Selects the entry whose stored code equals the text; any other value selects none.
-// Silent: signals are held, so that no handler meant for the user runs.
-void SelectCode(QComboBox *list, const QString &code);
-
-inline const QString OtherAccountKind = QStringLiteral("I");
-inline const QString NipType = QStringLiteral("N");
-
-// The five accounts of the tax authority chosen last (or of a stored transfer's authority).
-struct AuthorityAccounts
+// The fields that a tax transfer and a tax transfer template share, the tax authority
+// and payer choosers that fill them, and what the kind of account and the identifier
+// type put into them. Each window lays the pieces out in its own order and keeps its
+// own sender account field.
+class TaxOrderFields : public QObject
 {
-    QString Pit, Cit, Vat, Pcc, Bud;
-
-    static AuthorityAccounts Of(const TaxAuthorityChoice &choice);
-    static AuthorityAccounts Of(const TUrzad &authority);
-
-    // The account that the kind puts into the recipient account field, or none when the
-    // field keeps its text. "(inny)" keeps it, unless otherGivesPit (the templates).
-    std::optional<QString> ForKind(const QString &kindCode, bool otherGivesPit) const;
-};
-
-// The identification numbers of the payer chosen last in the window.
-struct PayerNumbers
-{
-    QString Nip, Regon, Pesel;
-
-    static PayerNumbers Of(const ContractorChoice &choice);
-
-    // What the identifier type puts into the identifier field: the NIP without its
-    // separators, the REGON or the PESEL as stored; none for the other types.
-    std::optional<QString> ForType(const QString &typeCode) const;
-};
-
-// "Okres" (EdOkres): at most 7 characters, typed letters in upper case, and a chooser
-// button that composes the code in the period dialog.
-class PeriodLine : public NameLine
-{
-    Q_OBJECT
-
 public:
-    explicit PeriodLine(QWidget *parent = nullptr);
+    // otherKindGivesPit: "(inny)" puts the authority's PIT account (the templates), or
+    // leaves the account as typed (the transfers).
+    TaxOrderFields(QWidget *window, bool otherKindGivesPit);
 
-    // Opens the period dialog on the field's code; on confirmation the field takes the
-    // composed code.
-    void EdOkresButtonClick();
+    // takeAccount receives the account of a payer chosen from the contractors.
+    void OnPayerAccount(std::function<void(const QString &account)> takeAccount);
+
+    // Caption and the two name lines with their counters, fields in column 0.
+    void AddRecipientRows(QGridLayout *grid, int &row) const;
+    void AddPayerRows(QGridLayout *grid, int &row) const;
+    // The recipient's account with the kind of account beside it.
+    QBoxLayout *AccountRow() const;
+    // The operation kind, then the amount on the right.
+    QBoxLayout *AmountRow() const;
+    // Identifier, its type and the period; the form symbol and the obligation: four rows
+    // of three columns, to which a window may add its own below.
+    QGridLayout *IdentifierGrid() const;
+
+    // Empty fields of a new row: the kind of account given, NIP as identifier type, a transfer.
+    void Clear(const QString &accountKind);
+    // The shared columns of a stored row, and the authority and payer it names.
+    void Fill(const Dataset &row);
+    void Write(Dataset &row) const;
+
+    void ChooseAuthority();
+    void ChoosePayer();
+    // The user's choice of a kind of account or of an identifier type.
+    void PutAccountOfKind();
+    void PutIdentifierOfType();
+
+    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad;
+    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad;
+    AccountEdit *EdKonto_Odb;
+    QComboBox *EdRodzajRach;
+    OperationKind *EdOperacja;
+    MoneyEdit *EdKwota;
+    QLineEdit *EdNIP;
+    QComboBox *EdTyp;
+    PeriodLine *EdOkres;
+    QComboBox *EdSymbol;
+    QLineEdit *EdIdentyfZobow;
+
+    // Where the choosers open; the authority is also what ODBIORCAID stores.
+    qint32 UrzadId = 0, NadawcaId = 0;
+    // The accounts of the authority chosen last, for the kind of account.
+    AuthorityAccounts accounts;
+
+private:
+    QWidget *window_;
+    bool otherKindGivesPit_;
+    PayerNumbers payer_;
+    std::function<void(const QString &)> takePayerAccount_;
 };

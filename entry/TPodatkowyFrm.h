@@ -4,13 +4,7 @@
 
 #include <QDialog>
 
-class AccountEdit;
-class LengthCounter;
-class MoneyEdit;
 class NullableDateEdit;
-class OperationKind;
-class QComboBox;
-class QLineEdit;
 class QPushButton;
 class QToolButton;
 class SenderAccountLine;
@@ -41,32 +35,15 @@ private:
     void buildLayout();
     void setFocusOrder();
     bool run();
-    void putAccountOfKind();
     void write();
 
     bool IsNew = false;
     // The row being corrected, or the one a first store added.
     qint32 transferId_ = 0;
-    qint32 UrzadId = 0;
-    qint32 NadawcaId = 0;
-    AuthorityAccounts accounts_;
-    PayerNumbers payer_;
 
-    NameLine *EdNazwa1_Odb, *EdNazwa2_Odb;
-    LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb;
-    AccountEdit *EdKonto_Odb;
-    QComboBox *EdRodzajRach;
-    OperationKind *EdOperacja;
-    MoneyEdit *EdKwota;
+    TaxOrderFields *fields_;
     QToolButton *CalcBtn;
     SenderAccountLine *EdKonto_Nad;
-    NameLine *EdNazwa1_Nad, *EdNazwa2_Nad;
-    LengthCounter *lbNazwa1_Nad, *lbNazwa2_Nad;
-    QLineEdit *EdNIP;
-    QComboBox *EdTyp;
-    PeriodLine *EdOkres;
-    QComboBox *EdSymbol;
-    QLineEdit *EdIdentyfZobow;
     NullableDateEdit *EdData;
     QPushButton *PostBtn, *CancelBtn;
 };
