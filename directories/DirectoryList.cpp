@@ -4,29 +4,13 @@
 #include "DirectoryEditor.h"
 #include "ErrorReport.h"
 #include "FDM.h"
+#include "ListToolBar.h"
 #include "ModalSeam.h"
 #include "SearchBox.h"
 
 #include <QLineEdit>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QToolButton *toolButton(QToolBar *toolbar, const char *name, const QString &caption)
-{
-    auto *button = new QToolButton(toolbar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(66);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-}
 
 DirectoryList::DirectoryList(Setup setup, QWidget *parent) : QDialog(parent), setup_(std::move(setup))
 {
@@ -34,18 +18,11 @@ DirectoryList::DirectoryList(Setup setup, QWidget *parent) : QDialog(parent), se
     setWindowTitle(setup_.caption);
     setSizeGripEnabled(true);
 
-    auto *toolbar = new QToolBar(this);
-    toolbar->setObjectName(QStringLiteral("ToolBar"));
-    InsertBtn = toolButton(toolbar, "InsertBtn", QStringLiteral("&Dodaj"));
-    EditBtn = toolButton(toolbar, "EditBtn", QStringLiteral("&Popraw"));
-    DeleteBtn = toolButton(toolbar, "DeleteBtn", QStringLiteral("&Usuń"));
-    CloseBtn = toolButton(toolbar, "CloseBtn", QStringLiteral("&Zamknij"));
-    for (QToolButton *button : {InsertBtn, EditBtn, DeleteBtn})
-        toolbar->addWidget(button);
-    auto *spacer = new QWidget(toolbar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    toolbar->addWidget(spacer);
-    toolbar->addWidget(CloseBtn);
+    auto *toolbar = new ListToolBar(this);
+    InsertBtn = toolbar->InsertBtn;
+    EditBtn = toolbar->EditBtn;
+    DeleteBtn = toolbar->DeleteBtn;
+    CloseBtn = toolbar->CloseBtn;
 
     grid_ = new DatasetGrid(*setup_.dataset, setup_.columns, this);
     grid_->setObjectName(QString::fromLatin1(setup_.gridName));

@@ -4,30 +4,19 @@
 #include "ErrorReport.h"
 #include "FDM.h"
 #include "FormParts.h"
+#include "ListToolBar.h"
 #include "ModalSeam.h"
 #include "SearchBox.h"
 #include "TSzablonPodatFrm.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString Id = QStringLiteral("PRZELEWID");
-
-QToolButton *toolButton(QToolBar *toolbar, const char *name, const QString &caption)
-{
-    auto *button = Named(new QToolButton(toolbar), name);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(66);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 SearchBox *searchBox(Dataset &rows, const QString &caption, const char *name, QWidget *parent)
 {
@@ -45,17 +34,11 @@ TSzablPodatTbl::TSzablPodatTbl(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Przelew podatkowy - szablon"));
     setSizeGripEnabled(true);
 
-    auto *toolbar = Named(new QToolBar(this), "ToolBar");
-    InsertBtn = toolButton(toolbar, "InsertBtn", QStringLiteral("&Dodaj"));
-    EditBtn = toolButton(toolbar, "EditBtn", QStringLiteral("&Popraw"));
-    DeleteBtn = toolButton(toolbar, "DeleteBtn", QStringLiteral("&Usuń"));
-    CloseBtn = toolButton(toolbar, "CloseBtn", QStringLiteral("&Zamknij"));
-    for (QToolButton *button : {InsertBtn, EditBtn, DeleteBtn})
-        toolbar->addWidget(button);
-    auto *spacer = new QWidget(toolbar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    toolbar->addWidget(spacer);
-    toolbar->addWidget(CloseBtn);
+    auto *toolbar = new ListToolBar(this);
+    InsertBtn = toolbar->InsertBtn;
+    EditBtn = toolbar->EditBtn;
+    DeleteBtn = toolbar->DeleteBtn;
+    CloseBtn = toolbar->CloseBtn;
 
     SzablonGrid = Named(new DatasetGrid(DM->szPodatkowe, {{QStringLiteral("NAZWA"), QStringLiteral("Nazwa szablonu"), 0, {}}},
                                         this),
