@@ -1,6 +1,5 @@
-#include "AppFixture.h"
+#include "PdfPrintFixture.h"
 #include "DatasetGrid.h"
-#include "DirectoryChooser.h"
 #include "Globals.h"
 #include "MoneyEdit.h"
 #include "NameLine.h"
@@ -11,57 +10,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
-#include <algorithm>
 
 namespace {
 
-struct Word
-{
-    int page;
-    double xMm, yMm;
-    QString text;
-};
-
-// The words of a PDF as poppler reads them, each with the top-left corner of its box in millimetres.
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess process;
-    process.start("pdftotext", {"-bbox", "-enc", "UTF-8", pdf, "-"});
-    process.waitForFinished(30000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    constexpr double MmPerPoint = 25.4 / 72;
-    QList<Word> words;
-    int page = 0;
-    for (auto match = tag.globalMatch(html); match.hasNext();) {
-        const auto found = match.next();
-        if (found.captured(0).startsWith("<page"))
-            ++page;
-        else
-            words.append({page, found.captured(1).toDouble() * MmPerPoint, found.captured(2).toDouble() * MmPerPoint,
-                          found.captured(3).replace("&amp;", "&")});
-    }
-    return words;
-}
-
 // Two contractors and a title in the directories; margins of the test's own.
-class OrdinaryEntry : public AppFixture
+class OrdinaryEntry : public PdfPrintFixture
 {
 protected:
-    OrdinaryEntry() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path()); }
-    ~OrdinaryEntry() override
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
-
     void SetUp() override
     {
         db.execute({"insert into ADRESACI (ADRESATID, NAZWA, NAZWA1_ODB, NAZWA2_ODB, KONTO) values (11, 'ALFA', "
@@ -74,14 +32,6 @@ protected:
 
     QToolButton *button(TMainFrm &frm, const char *name) { return frm.findChild<QToolButton *>(name); }
 
-    // Chooses the row with that identifier in whichever chooser comes up.
-    static int choose(QDialog &chooser, const char *key, qint32 id)
-    {
-        EXPECT_TRUE(static_cast<DirectoryChooser &>(chooser).Rows().locate(key, id));
-        chooser.findChild<QPushButton *>("SelectBtn")->click();
-        return chooser.result();
-    }
-
     // Expects the text at the item's place on the page within half a millimetre: one
     // character per 5 mm box from there, or, for a plain run, its first word there.
     void expectAt(float xMm, float yMm, const QString &text, bool boxes = true) const
@@ -92,10 +42,7 @@ protected:
                 if (pieces[i] == " ")
                     continue; // an empty box
                 const double x = FormX + xMm + double(i) * 5, y = FormY + copyStep + yMm;
-                const bool found = std::any_of(words.begin(), words.end(), [&](const Word &w) {
-                    return w.page == 1 && w.text == pieces[i] && std::abs(w.xMm - x) <= 0.5 && std::abs(w.yMm - y) <= 0.5;
-                });
-                EXPECT_TRUE(found) << pieces[i].toStdString() << " at " << x << ", " << y;
+                EXPECT_TRUE(HasWordAt(words, 1, pieces[i], x, y)) << pieces[i].toStdString() << " at " << x << ", " << y;
             }
         }
     }
@@ -103,8 +50,7 @@ protected:
     // F-110 lies 60 mm from the left edge and 84 mm from the top of the sheet; the
     // margins saved for it here move it 2 mm right and 1 mm up.
     static constexpr double FormX = 60 + 2, FormY = 84 - 1;
-    QTemporaryDir settingsDir, output;
-    QList<Word> words;
+    QList<PdfWord> words;
 };
 
 }
@@ -165,7 +111,7 @@ TEST_F(OrdinaryEntry, AnOrderTakenFromTheDirectoriesIsStoredCorrectedAndPrintedI
 
     button(frm, "PrintBtn")->click();
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join("\n").toStdString();
-    words = pdfWords(pdf);
+    words = PdfWords(pdf);
     ASSERT_FALSE(words.isEmpty());
     expectAt(9.5, 4.5, "ALFA SP. Z O.O.");
     expectAt(9.5, 13.0, "UL. DŁUGA 5, 00-950 WARSZAWA-ŚRÓDMIEŚCIE", false);   // 40 characters: a plain run

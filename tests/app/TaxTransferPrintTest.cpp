@@ -1,64 +1,35 @@
-#include "AppFixture.h"
-#include "DirectoryChooser.h"
+#include "PdfPrintFixture.h"
 #include "MoneyEdit.h"
 #include "NameLine.h"
 #include "NullableDateEdit.h"
 #include "PrinterList.h"
 #include "TDrukFrm.h"
-#include "../print/SettingsSandbox.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
+#include <cmath>
 
 namespace {
 
 const QString VatAccount = QStringLiteral("73101010230000261395300000");
 const QString PayerAccount = QStringLiteral("61109010140000071219812874");
 
-struct Word
-{
-    double xMm, yMm;
-    QString text;
-};
-
-// The words of a PDF page as poppler places them, top-left corners in millimetres.
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                                 pdf, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
-    constexpr double MmPerPoint = 25.4 / 72;
-    QList<Word> words;
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    for (auto match = word.globalMatch(html); match.hasNext();) {
-        const auto found = match.next();
-        words.append({found.captured(1).toDouble() * MmPerPoint, found.captured(2).toDouble() * MmPerPoint,
-                      found.captured(3)});
-    }
-    return words;
-}
-
 // The word that begins within half a millimetre of the point, or empty.
-QString wordAt(const QList<Word> &words, double xMm, double yMm)
+QString wordAt(const QList<PdfWord> &words, double xMm, double yMm)
 {
-    for (const Word &word : words)
+    for (const PdfWord &word : words)
         if (std::abs(word.xMm - xMm) <= 0.5 && std::abs(word.yMm - yMm) <= 0.5)
             return word.text;
     return QString();
 }
 
-class TaxTransferPrint : public AppFixture
+class TaxTransferPrint : public PdfPrintFixture
 {
 protected:
     void SetUp() override
@@ -77,21 +48,8 @@ protected:
         };
     }
 
-    template<typename Control = QWidget>
-    static Control *control(const QObject &window, const char *name)
-    {
-        auto *found = window.findChild<Control *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    static void type(const QDialog &dialog, const char *field, const QString &text)
-    {
-        control<QLineEdit>(dialog, field)->setText(text);
-    }
     void press(const char *button) { control<QToolButton>(frm, button)->click(); }
 
-    SettingsSandbox margins;
-    QTemporaryDir dir;
     QString pdfFile;
     TDrukFrm print;
     TMainFrm frm;
@@ -105,11 +63,7 @@ TEST_F(TaxTransferPrint, AnOrderToTheChosenAuthorityIsStoredAndPrintedAtItsPlace
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
 
-    handlers[QStringLiteral("TWybierzUrzadFrm")] = [](QDialog &chooser) {
-        dynamic_cast<DirectoryChooser &>(chooser).Rows().locate(QStringLiteral("URZADID"), 1);
-        chooser.findChild<QAbstractButton *>(QStringLiteral("SelectBtn"))->click();
-        return chooser.result();
-    };
+    handlers[QStringLiteral("TWybierzUrzadFrm")] = [](QDialog &chooser) { return choose(chooser, "URZADID", 1); };
     handlers[QStringLiteral("TPodatkowyFrm")] = [](QDialog &editor) {
         auto *kind = control<QComboBox>(editor, "EdRodzajRach");
         kind->setCurrentIndex(kind->findText(QStringLiteral("VAT")));
@@ -145,14 +99,14 @@ TEST_F(TaxTransferPrint, AnOrderToTheChosenAuthorityIsStoredAndPrintedAtItsPlace
     };
     for (const auto &form : forms) {
         SCOPED_TRACE(form.form);
-        pdfFile = dir.filePath(QLatin1String(form.form) + QStringLiteral(".pdf"));
+        pdfFile = output.filePath(QLatin1String(form.form) + QStringLiteral(".pdf"));
         handlers[QStringLiteral("DrukFrm")] = [&form](QDialog &dialog) {
             control<QComboBox>(dialog, "EdWzor")->setCurrentIndex(form.entry);
             control<QCheckBox>(dialog, "EdData")->setChecked(true);
             return int(QDialog::Accepted);
         };
         press("PrintBtn");
-        const QList<Word> words = pdfWords(pdfFile);
+        const QList<PdfWord> words = PdfWords(pdfFile);
         ASSERT_FALSE(words.isEmpty());
 
         // Each text by its first two characters: one per box, or the whole of a plain run.

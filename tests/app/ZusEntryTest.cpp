@@ -1,4 +1,4 @@
-#include "AppFixture.h"
+#include "PdfPrintFixture.h"
 #include "DatasetGrid.h"
 #include "MoneyEdit.h"
 #include "PrinterList.h"
@@ -6,57 +6,18 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
-struct Word
-{
-    int page;
-    double xMm, yMm;
-    QString text;
-};
-
-// The words of a PDF as poppler reads them, each with the top-left corner of its box in millimetres.
-QList<Word> pdfWords(const QString &pdf)
-{
-    QProcess process;
-    process.start("pdftotext", {"-bbox", "-enc", "UTF-8", pdf, "-"});
-    process.waitForFinished(30000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    constexpr double MmPerPoint = 25.4 / 72;
-    QList<Word> words;
-    int page = 0;
-    for (auto match = tag.globalMatch(html); match.hasNext();) {
-        const auto found = match.next();
-        if (found.captured(0).startsWith("<page"))
-            ++page;
-        else
-            words.append({page, found.captured(1).toDouble() * MmPerPoint, found.captured(2).toDouble() * MmPerPoint,
-                          found.captured(3).replace("&amp;", "&")});
-    }
-    return words;
-}
-
-class ZusEntry : public AppFixture
+// Margins stay 0 whatever another test saved: the layout alone decides where texts go.
+class ZusEntry : public PdfPrintFixture
 {
 protected:
-    // Margins stay 0 whatever another test saved: the layout alone decides where texts go.
-    ZusEntry() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path()); }
-    ~ZusEntry() override
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
-
     // Expects the text at the item's place on the page, one character per box from there
     // when a pitch is given, within half a millimetre.
     void expectAt(int page, float xMm, float yMm, const QString &text, double pitchMm = 0) const
@@ -66,17 +27,13 @@ protected:
             if (pieces[i] == " ")
                 continue; // an empty box
             const double x = FormX + xMm + double(i) * pitchMm, y = FormY + yMm;
-            const bool found = std::any_of(words.begin(), words.end(), [&](const Word &w) {
-                return w.page == page && w.text == pieces[i] && std::abs(w.xMm - x) <= 0.5 && std::abs(w.yMm - y) <= 0.5;
-            });
-            EXPECT_TRUE(found) << "page " << page << ": " << pieces[i].toStdString() << " at " << x << ", " << y;
+            EXPECT_TRUE(HasWordAt(words, page, pieces[i], x, y)) << "page " << page << ": " << pieces[i].toStdString() << " at " << x << ", " << y;
         }
     }
 
     // F-101 lies 60 mm from the left edge and 85 mm from the top of the sheet.
     static constexpr double FormX = 60, FormY = 85;
-    QTemporaryDir settingsDir, output;
-    QList<Word> words;
+    QList<PdfWord> words;
 };
 
 }
@@ -132,7 +89,7 @@ TEST_F(ZusEntry, AnOrderEnteredAndCorrectedFromTheMainWindowPrintsOneFormPerPaid
 
     frm.findChild<QToolButton *>("PrintBtn")->click();
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join("\n").toStdString();
-    words = pdfWords(pdf);
+    words = PdfWords(pdf);
     ASSERT_FALSE(words.isEmpty());
     const struct { int page; QString checkDigits, fundDigit, amount, type, decision; } forms[] = {
         {1, "83", "1", "100,00------", "S", ""},

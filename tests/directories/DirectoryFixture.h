@@ -4,10 +4,10 @@
 #include "FreshDatabase.h"
 #include "MessageRecorder.h"
 #include "ModalScript.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QDialog>
-#include <QLineEdit>
 #include <QMap>
 #include <functional>
 #include <ostream>
@@ -39,17 +39,6 @@ protected:
 
     void on(const QString &window, Handler handler) { handlers[window] = std::move(handler); }
 
-    template<typename Control = QWidget>
-    static Control *control(const QDialog &dialog, const char *name)
-    {
-        auto *found = dialog.findChild<Control *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    static void type(const QDialog &dialog, const char *field, const QString &text)
-    {
-        control<QLineEdit>(dialog, field)->setText(text);
-    }
     static void click(const QDialog &dialog, const char *button) { control<QAbstractButton>(dialog, button)->click(); }
     // Presses the button and hands back how the window ended (Rejected while it stays open).
     static int press(QDialog &dialog, const char *button)
