@@ -39,12 +39,12 @@ OrdinaryOrderFields::OrdinaryOrderFields(QWidget *form, Captions captions)
         line->AddChooserButton();
         connect(line, &NameLine::chooserClicked, this, [this, choose] { RunGuarded([this, choose] { (this->*choose)(); }); });
     };
-    chooser(EdNazwa1_Odb, &OrdinaryOrderFields::ChooseRecipient);
-    chooser(EdNazwa2_Odb, &OrdinaryOrderFields::ChooseRecipient);
-    chooser(EdNazwa1_Nad, &OrdinaryOrderFields::ChooseSender);
-    chooser(EdNazwa2_Nad, &OrdinaryOrderFields::ChooseSender);
-    chooser(EdTytul1, &OrdinaryOrderFields::ChooseTitle);
-    chooser(EdTytul2, &OrdinaryOrderFields::ChooseTitle);
+    chooser(EdNazwa1_Odb, &OrdinaryOrderFields::OdbiorcaBtnClick);
+    chooser(EdNazwa2_Odb, &OrdinaryOrderFields::OdbiorcaBtnClick);
+    chooser(EdNazwa1_Nad, &OrdinaryOrderFields::NadawcaBtnClick);
+    chooser(EdNazwa2_Nad, &OrdinaryOrderFields::NadawcaBtnClick);
+    chooser(EdTytul1, &OrdinaryOrderFields::TytulBtnClick);
+    chooser(EdTytul2, &OrdinaryOrderFields::TytulBtnClick);
 }
 
 void OrdinaryOrderFields::SetSenderField(QLineEdit *field, std::function<void(const QString &account)> takeAccount)
@@ -99,7 +99,7 @@ QList<QWidget *> OrdinaryOrderFields::FocusChain(QWidget *afterSender) const
     return chain;
 }
 
-void OrdinaryOrderFields::ChooseRecipient()
+void OrdinaryOrderFields::OdbiorcaBtnClick()
 {
     const auto chosen = ChooseAgain<TWybierzAdresatFrm>(form_->window(), OdbiorcaId, &ContractorChoice::ADRESATID);
     if (!chosen)
@@ -110,7 +110,7 @@ void OrdinaryOrderFields::ChooseRecipient()
     EdKonto_Odb->Check();
 }
 
-void OrdinaryOrderFields::ChooseSender()
+void OrdinaryOrderFields::NadawcaBtnClick()
 {
     const auto chosen = ChooseAgain<TWybierzAdresatFrm>(form_->window(), NadawcaId, &ContractorChoice::ADRESATID);
     if (!chosen)
@@ -121,7 +121,7 @@ void OrdinaryOrderFields::ChooseSender()
         takeSenderAccount_(chosen->KONTO);
 }
 
-void OrdinaryOrderFields::ChooseTitle()
+void OrdinaryOrderFields::TytulBtnClick()
 {
     const auto chosen = ChooseAgain<TWybierzTytulFrm>(form_->window(), TytulId, &TitleChoice::TYTULID);
     if (!chosen)

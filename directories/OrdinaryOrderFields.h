@@ -37,9 +37,9 @@ public:
     // afterSender (the order's date) may be null.
     QList<QWidget *> FocusChain(QWidget *afterSender) const;
 
-    void ChooseRecipient();
-    void ChooseSender();
-    void ChooseTitle();
+    void OdbiorcaBtnClick();
+    void NadawcaBtnClick();
+    void TytulBtnClick();
 
     NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad, *EdTytul1, *EdTytul2;
     LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad, *lbTytul1, *lbTytul2;

@@ -133,26 +133,6 @@ bool TSzablonPodatFrm::ShowCurrent()
     return run();
 }
 
-void TSzablonPodatFrm::UrzadBtnClick()
-{
-    fields_->ChooseAuthority();
-}
-
-void TSzablonPodatFrm::EdRodzajRachChange()
-{
-    fields_->PutAccountOfKind();
-}
-
-void TSzablonPodatFrm::NadawcaBtnClick()
-{
-    fields_->ChoosePayer();
-}
-
-void TSzablonPodatFrm::EdTypChange()
-{
-    fields_->PutIdentifierOfType();
-}
-
 void TSzablonPodatFrm::PostBtnClick()
 {
     const bool checksPassed = RunSaveChecks({

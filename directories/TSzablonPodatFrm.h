@@ -24,10 +24,6 @@ public:
     bool ShowCurrent();
 
     void PostBtnClick();
-    void UrzadBtnClick();
-    void NadawcaBtnClick();
-    void EdRodzajRachChange();
-    void EdTypChange();
 
 private:
     void buildLayout();

@@ -83,17 +83,3 @@ TSzablonZwyklyFrm::TSzablonZwyklyFrm(QWidget *parent)
              QStringLiteral("Numer rachunku zleceniodawcy jest nieprawidłowy."), nullptr);
 }
 
-void TSzablonZwyklyFrm::NazwaOdbClick()
-{
-    fields_->ChooseRecipient();
-}
-
-void TSzablonZwyklyFrm::NazwaNadClick()
-{
-    fields_->ChooseSender();
-}
-
-void TSzablonZwyklyFrm::TytulClick()
-{
-    fields_->ChooseTitle();
-}

@@ -15,9 +15,6 @@ class TSzablonZwyklyFrm : public DirectoryEditor
 public:
     explicit TSzablonZwyklyFrm(QWidget *parent = nullptr);
 
-    void NazwaOdbClick();
-    void NazwaNadClick();
-    void TytulClick();
 
 private:
     NameLine *EdNazwa;

@@ -42,15 +42,15 @@ TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
     };
     for (NameLine *line : {EdNazwa1_Odb, EdNazwa2_Odb}) {
         line->AddChooserButton();
-        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::ChooseAuthority));
+        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::UrzadButtonClick));
     }
     for (NameLine *line : {EdNazwa1_Nad, EdNazwa2_Nad}) {
         line->AddChooserButton();
-        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::ChoosePayer));
+        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::NadawcaButtonClick));
     }
     // The user's choice only: filling the lists when a window opens must not touch the fields.
-    connect(EdRodzajRach, &QComboBox::activated, this, guarded(&TaxOrderFields::PutAccountOfKind));
-    connect(EdTyp, &QComboBox::activated, this, guarded(&TaxOrderFields::PutIdentifierOfType));
+    connect(EdRodzajRach, &QComboBox::activated, this, guarded(&TaxOrderFields::EdRodzajRachChange));
+    connect(EdTyp, &QComboBox::activated, this, guarded(&TaxOrderFields::EdTypChange));
 }
 
 void TaxOrderFields::OnPayerAccount(std::function<void(const QString &account)> takeAccount)
@@ -168,7 +168,7 @@ void TaxOrderFields::Write(Dataset &row) const
     set("IDENTYFZOB", EdIdentyfZobow->text());
 }
 
-void TaxOrderFields::ChooseAuthority()
+void TaxOrderFields::UrzadButtonClick()
 {
     const auto chosen = ChooseAgain<TWybierzUrzadFrm>(window_, UrzadId, &TaxAuthorityChoice::URZADID);
     if (!chosen)
@@ -176,17 +176,17 @@ void TaxOrderFields::ChooseAuthority()
     EdNazwa1_Odb->setText(chosen->NAZWA1);
     EdNazwa2_Odb->setText(chosen->NAZWA2);
     accounts = AuthorityAccounts::Of(*chosen);
-    PutAccountOfKind();
+    EdRodzajRachChange();
 }
 
-void TaxOrderFields::PutAccountOfKind()
+void TaxOrderFields::EdRodzajRachChange()
 {
     if (const auto account = accounts.ForKind(SelectedCode(EdRodzajRach), otherKindGivesPit_))
         EdKonto_Odb->SetDigits(*account);
     EdKonto_Odb->Check();
 }
 
-void TaxOrderFields::ChoosePayer()
+void TaxOrderFields::NadawcaButtonClick()
 {
     const auto chosen = ChooseAgain<TWybierzAdresatFrm>(window_, NadawcaId, &ContractorChoice::ADRESATID);
     if (!chosen)
@@ -197,10 +197,10 @@ void TaxOrderFields::ChoosePayer()
     if (takePayerAccount_)
         takePayerAccount_(chosen->KONTO);
     if (EdNIP->text().isEmpty())
-        PutIdentifierOfType();
+        EdTypChange();
 }
 
-void TaxOrderFields::PutIdentifierOfType()
+void TaxOrderFields::EdTypChange()
 {
     if (const auto number = payer_.ForType(SelectedCode(EdTyp)))
         EdNIP->setText(*number);

@@ -44,11 +44,11 @@ public:
     void Fill(const Dataset &row);
     void Write(Dataset &row) const;
 
-    void ChooseAuthority();
-    void ChoosePayer();
+    void UrzadButtonClick();
+    void NadawcaButtonClick();
     // The user's choice of a kind of account or of an identifier type.
-    void PutAccountOfKind();
-    void PutIdentifierOfType();
+    void EdRodzajRachChange();
+    void EdTypChange();
 
     NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad;
     LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad;

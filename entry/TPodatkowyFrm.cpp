@@ -159,26 +159,6 @@ bool TPodatkowyFrm::ShowCurrent()
     return run();
 }
 
-void TPodatkowyFrm::UrzadButtonClick()
-{
-    fields_->ChooseAuthority();
-}
-
-void TPodatkowyFrm::EdRodzajRachChange()
-{
-    fields_->PutAccountOfKind();
-}
-
-void TPodatkowyFrm::NadawcaButtonClick()
-{
-    fields_->ChoosePayer();
-}
-
-void TPodatkowyFrm::EdTypChange()
-{
-    fields_->PutIdentifierOfType();
-}
-
 void TPodatkowyFrm::CalcBtnClick()
 {
     TOdsetkiTbl calculator(this);

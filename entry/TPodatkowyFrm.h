@@ -25,10 +25,6 @@ public:
     bool ShowCurrent();
 
     void PostBtnClick();
-    void UrzadButtonClick();
-    void NadawcaButtonClick();
-    void EdRodzajRachChange();
-    void EdTypChange();
     void CalcBtnClick();
 
 private:

@@ -173,21 +173,6 @@ void TZwyklyFrm::EdOperacjaClick()
     EdKonto_Nad->Refill();
 }
 
-void TZwyklyFrm::OdbiorcaBtnClick()
-{
-    fields_->ChooseRecipient();
-}
-
-void TZwyklyFrm::NadawcaBtnClick()
-{
-    fields_->ChooseSender();
-}
-
-void TZwyklyFrm::TytulBtnClick()
-{
-    fields_->ChooseTitle();
-}
-
 void TZwyklyFrm::SzablonBtnClick()
 {
     TWybierzSzablonZW chooser(this);

@@ -26,9 +26,6 @@ public:
 
     void PostBtnClick();
     void SzablonBtnClick();
-    void OdbiorcaBtnClick();
-    void NadawcaBtnClick();
-    void TytulBtnClick();
     void EdOperacjaClick();
 
 protected:

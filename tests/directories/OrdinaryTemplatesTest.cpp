@@ -2,10 +2,12 @@
 #include "DirectoryChooser.h"
 #include "DirectoryFixture.h"
 #include "Money.h"
+#include "NameLine.h"
 #include "TSzablZwykleTbl.h"
 #include "TSzablonZwyklyFrm.h"
 #include "TWybierzSzablonZW.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -107,10 +109,10 @@ TEST_F(OrdinaryTemplates, ChoosersFillTheTemplateAndItsIdentifiersSurviveACorrec
             click(editor, row.kind);
             type(editor, "EdKonto_Nad", RecipientAccount);
             choose("TWybierzAdresatFrm", "ADRESATID", 11);
-            static_cast<TSzablonZwyklyFrm &>(editor).NazwaOdbClick();
-            static_cast<TSzablonZwyklyFrm &>(editor).NazwaNadClick();
+            control<NameLine>(editor, "EdNazwa1_Odb")->ChooserAction()->trigger();
+            control<NameLine>(editor, "EdNazwa1_Nad")->ChooserAction()->trigger();
             choose("TWybierzTytulFrm", "TYTULID", 21);
-            static_cast<TSzablonZwyklyFrm &>(editor).TytulClick();
+            control<NameLine>(editor, "EdTytul1")->ChooserAction()->trigger();
             return press(editor, "PostBtn");
         });
         ASSERT_TRUE(TSzablonZwyklyFrm().ShowNew());

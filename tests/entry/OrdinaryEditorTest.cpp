@@ -8,11 +8,13 @@
 #include "ModalScript.h"
 #include "MoneyEdit.h"
 #include "DirectoryChooser.h"
+#include "NameLine.h"
 #include "NullableDateEdit.h"
 #include "TZwyklyFrm.h"
 #include "ValidityMark.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QFocusEvent>
@@ -33,6 +35,12 @@ QLineEdit *line(QDialog &editor, const char *name)
     auto *field = editor.findChild<QLineEdit *>(QLatin1String(name));
     EXPECT_NE(field, nullptr) << name;
     return field;
+}
+
+// As the user opens a chooser: the button at the end of a name or title line.
+void openChooser(QDialog &editor, const char *lineName)
+{
+    editor.findChild<NameLine *>(QLatin1String(lineName))->ChooserAction()->trigger();
 }
 
 AccountEdit *recipientAccount(QDialog &editor)
@@ -439,16 +447,16 @@ TEST_F(FilledDirectoriesTest, ChoosersFillCopiesOfTheEntriesAndOpenOnTheLastChos
             amount(editor)->SetValue(Money::fromGrosze(12305));
             click(editor, row.kind);
             choose("TWybierzAdresatFrm", "ADRESATID", 11);
-            editor.OdbiorcaBtnClick();
+            openChooser(editor, "EdNazwa1_Odb");
             choose("TWybierzAdresatFrm", "ADRESATID", 12);
-            editor.NadawcaBtnClick();
+            openChooser(editor, "EdNazwa2_Nad");
             choose("TWybierzTytulFrm", "TYTULID", 21);
-            editor.TytulBtnClick();
+            openChooser(editor, "EdTytul2");
             // Opened again: on the contractor last chosen for that side.
             choose("TWybierzAdresatFrm", "ADRESATID", 11);
-            editor.OdbiorcaBtnClick();
+            openChooser(editor, "EdNazwa1_Odb");
             choose("TWybierzAdresatFrm", "ADRESATID", 12);
-            editor.NadawcaBtnClick();
+            openChooser(editor, "EdNazwa2_Nad");
             recipient2 = line(editor, "EdNazwa2_Odb")->text();
             account = recipientAccount(editor)->Digits();
             title2 = line(editor, "EdTytul2")->text();
