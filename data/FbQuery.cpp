@@ -465,6 +465,8 @@ void FbQuery::pack(const unsigned char *buffer, QByteArray &out)
             }
             FbApi::Status closeStatus;
             blob->close(&closeStatus);
+            if (closeStatus.failed())
+                blob->release(); // one that did not close still holds its reference; what was read is whole
             status.check();
             appendText(out, bytes.constData(), size_t(bytes.size()));
             break;
