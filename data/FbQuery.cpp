@@ -545,7 +545,7 @@ void FbQuery::open()
     cursor_ = cursor;
 }
 
-bool FbQuery::fetch(QVector<QVariant> &row)
+bool FbQuery::fetchNext()
 {
     if (!cursor_)
         return false;
@@ -556,21 +556,21 @@ bool FbQuery::fetch(QVector<QVariant> &row)
         close();
         return false;
     }
+    return true;
+}
+
+bool FbQuery::fetch(QVector<QVariant> &row)
+{
+    if (!fetchNext())
+        return false;
     row = readRow(reinterpret_cast<const unsigned char *>(outBuffer_.constData()));
     return true;
 }
 
 bool FbQuery::fetchPacked(QByteArray &out)
 {
-    if (!cursor_)
+    if (!fetchNext())
         return false;
-    FbApi::Status status;
-    const int result = cursor_->fetchNext(&status, outBuffer_.data());
-    status.check();
-    if (result != Firebird::IStatus::RESULT_OK) {
-        close();
-        return false;
-    }
     pack(reinterpret_cast<const unsigned char *>(outBuffer_.constData()), out);
     return true;
 }

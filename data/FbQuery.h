@@ -78,6 +78,8 @@ private:
     };
     // Prepares the statement in an active transaction and builds its input message.
     Input prepareInput();
+    // The next row into the output buffer; false (the cursor closed) after the last one.
+    bool fetchNext();
     QVector<QVariant> readRow(const unsigned char *buffer);
     void buildLayout();
     void pack(const unsigned char *buffer, QByteArray &out);
