@@ -78,12 +78,6 @@ QWidget *page(DatasetGrid *grid, const char *name)
 
 }
 
-template<typename Sender, typename Signal>
-void TMainFrm::handle(Sender *sender, Signal signal, void (TMainFrm::*handler)())
-{
-    connect(sender, signal, this, [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
-}
-
 TMainFrm::TMainFrm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainFrm"));
@@ -124,12 +118,12 @@ void TMainFrm::createToolbar()
     toolbar->addWidget(spacer);
     toolbar->addWidget(CloseBtn);
 
-    handle(InsertBtn, &QToolButton::clicked, &TMainFrm::InsertBtnClick);
-    handle(EditBtn, &QToolButton::clicked, &TMainFrm::EditBtnClick);
-    handle(DeleteBtn, &QToolButton::clicked, &TMainFrm::DeleteBtnClick);
-    handle(FindBtn, &QToolButton::clicked, &TMainFrm::FindBtnClick);
-    handle(PrintBtn, &QToolButton::clicked, &TMainFrm::PrintBtnClick);
-    handle(CloseBtn, &QToolButton::clicked, &TMainFrm::CloseBtnClick);
+    ConnectGuarded(InsertBtn, &QToolButton::clicked, this, &TMainFrm::InsertBtnClick);
+    ConnectGuarded(EditBtn, &QToolButton::clicked, this, &TMainFrm::EditBtnClick);
+    ConnectGuarded(DeleteBtn, &QToolButton::clicked, this, &TMainFrm::DeleteBtnClick);
+    ConnectGuarded(FindBtn, &QToolButton::clicked, this, &TMainFrm::FindBtnClick);
+    ConnectGuarded(PrintBtn, &QToolButton::clicked, this, &TMainFrm::PrintBtnClick);
+    ConnectGuarded(CloseBtn, &QToolButton::clicked, this, &TMainFrm::CloseBtnClick);
 }
 
 void TMainFrm::createPages()
@@ -172,9 +166,9 @@ void TMainFrm::createPages()
     setCentralWidget(PageControl);
 
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
-    handle(ZwykleGrid, &DatasetGrid::doubleClicked, &TMainFrm::ZwykleGridDblClick);
-    handle(PodatkoweGrid, &DatasetGrid::doubleClicked, &TMainFrm::PodatkoweGridDblClick);
-    handle(RxDBGrid1, &DatasetGrid::doubleClicked, &TMainFrm::PodatkoweGridDblClick);
+    ConnectGuarded(ZwykleGrid, &DatasetGrid::doubleClicked, this, &TMainFrm::ZwykleGridDblClick);
+    ConnectGuarded(PodatkoweGrid, &DatasetGrid::doubleClicked, this, &TMainFrm::PodatkoweGridDblClick);
+    ConnectGuarded(RxDBGrid1, &DatasetGrid::doubleClicked, this, &TMainFrm::PodatkoweGridDblClick);
 }
 
 void TMainFrm::createMenu()
@@ -184,36 +178,38 @@ void TMainFrm::createMenu()
 
     QMenu *system = bar->addMenu(QStringLiteral("System"));
     system->setObjectName(QStringLiteral("SystemMnu"));
-    handle(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, &TMainFrm::Zamknij1Click);
+    ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
+                   &TMainFrm::Zamknij1Click);
 
     QMenu *lists = bar->addMenu(QStringLiteral("Wykazy"));
     lists->setObjectName(QStringLiteral("WykazyMnu"));
-    handle(menuAction(lists, "AdresaciMnu", QStringLiteral("&Kontrahenci")), &QAction::triggered,
-           &TMainFrm::AdresaciMnuClick);
-    handle(menuAction(lists, "UrzedyMnu", QStringLiteral("&Organy podatkowe")), &QAction::triggered,
-           &TMainFrm::UrzedyMnuClick);
+    ConnectGuarded(menuAction(lists, "AdresaciMnu", QStringLiteral("&Kontrahenci")), &QAction::triggered, this,
+                   &TMainFrm::AdresaciMnuClick);
+    ConnectGuarded(menuAction(lists, "UrzedyMnu", QStringLiteral("&Organy podatkowe")), &QAction::triggered, this,
+                   &TMainFrm::UrzedyMnuClick);
     lists->addSeparator();
-    handle(menuAction(lists, "TytulyMnu", QStringLiteral("&Tytuły zapłaty")), &QAction::triggered,
-           &TMainFrm::TytulyMnuClick);
+    ConnectGuarded(menuAction(lists, "TytulyMnu", QStringLiteral("&Tytuły zapłaty")), &QAction::triggered, this,
+                   &TMainFrm::TytulyMnuClick);
 
     QMenu *templates = bar->addMenu(QStringLiteral("Szablony"));
     templates->setObjectName(QStringLiteral("SzablonyMnu"));
-    handle(menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe")), &QAction::triggered,
-           &TMainFrm::SzablonyZwykleMnuClick);
+    ConnectGuarded(menuAction(templates, "SzablonyZwykleMnu", QStringLiteral("Zanderol &zwykłe")),
+                   &QAction::triggered, this, &TMainFrm::SzablonyZwykleMnuClick);
     QAction *taxTemplates = menuAction(templates, "SzablonyPodatMnu", QStringLiteral("Zanderol &podatkowe"));
     // Present but never shown: the user has no way to these templates.
     taxTemplates->setVisible(false);
-    handle(taxTemplates, &QAction::triggered, &TMainFrm::SzablonyPodatMnuClick);
+    ConnectGuarded(taxTemplates, &QAction::triggered, this, &TMainFrm::SzablonyPodatMnuClick);
 
-    handle(menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki")), &QAction::triggered,
-           &TMainFrm::OdsetkiMnuClick);
+    ConnectGuarded(menuAction(bar, "OdsetkiMnu", QStringLiteral("Odsetki")), &QAction::triggered, this,
+                   &TMainFrm::OdsetkiMnuClick);
 
     QMenu *information = bar->addMenu(QStringLiteral("Informacje"));
     information->setObjectName(QStringLiteral("InformacjeMnu"));
-    handle(menuAction(information, "OfertaMnu", QStringLiteral("Oferta")), &QAction::triggered, &TMainFrm::OfertaMnuClick);
+    ConnectGuarded(menuAction(information, "OfertaMnu", QStringLiteral("Oferta")), &QAction::triggered, this,
+                   &TMainFrm::OfertaMnuClick);
     information->addSeparator();
-    handle(menuAction(information, "OprogramieMnu", QStringLiteral("O programie")), &QAction::triggered,
-           &TMainFrm::OprogramieMnuClick);
+    ConnectGuarded(menuAction(information, "OprogramieMnu", QStringLiteral("O programie")), &QAction::triggered, this,
+                   &TMainFrm::OprogramieMnuClick);
 }
 
 bool TMainFrm::event(QEvent *event)

@@ -64,9 +64,6 @@ private:
     void createMenu();
     Dataset &VisibleList() const;
     void ReopenVisibleList(qint32 id);
-    // Connects a signal to a handler that runs under the general error report.
-    template<typename Sender, typename Signal>
-    void handle(Sender *sender, Signal signal, void (TMainFrm::*handler)());
 
     TDrukFrm *printDialog_ = nullptr;
 

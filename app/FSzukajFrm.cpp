@@ -124,7 +124,7 @@ TSzukajFrm::TSzukajFrm(QWidget *parent) : QDialog(parent)
     PostBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(PostBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { PostBtnClick(); }); });
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TSzukajFrm::PostBtnClick);
     // QDialog treats Escape as reject, which is what "Anuluj" does.
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -54,9 +54,9 @@ DirectoryChooser::DirectoryChooser(Setup setup, QWidget *parent) : QDialog(paren
     layout->addLayout(buttons);
     resize(640, 400);
 
-    connect(SelectBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { SelectBtnClick(); }); });
+    ConnectGuarded(SelectBtn, &QPushButton::clicked, this, &DirectoryChooser::SelectBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(KartotekaBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { KartotekaBtnClick(); }); });
+    ConnectGuarded(KartotekaBtn, &QPushButton::clicked, this, &DirectoryChooser::KartotekaBtnClick);
     connect(grid_, &DatasetGrid::doubleClicked, this, [this] {
         if (SelectBtn->isEnabled())
             RunGuarded([this] { SelectBtnClick(); });

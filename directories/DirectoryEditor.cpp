@@ -35,7 +35,7 @@ DirectoryEditor::DirectoryEditor(Setup setup, QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(PostBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { PostBtnClick(); }); });
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &DirectoryEditor::PostBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -40,12 +40,9 @@ DirectoryList::DirectoryList(Setup setup, QWidget *parent) : QDialog(parent), se
     body->setContentsMargins(6, 6, 6, 6);
     resize(640, 420);
 
-    auto guarded = [this](void (DirectoryList::*handler)()) {
-        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
-    };
-    connect(InsertBtn, &QToolButton::clicked, this, guarded(&DirectoryList::InsertBtnClick));
-    connect(EditBtn, &QToolButton::clicked, this, guarded(&DirectoryList::EditBtnClick));
-    connect(DeleteBtn, &QToolButton::clicked, this, guarded(&DirectoryList::DeleteBtnClick));
+    ConnectGuarded(InsertBtn, &QToolButton::clicked, this, &DirectoryList::InsertBtnClick);
+    ConnectGuarded(EditBtn, &QToolButton::clicked, this, &DirectoryList::EditBtnClick);
+    ConnectGuarded(DeleteBtn, &QToolButton::clicked, this, &DirectoryList::DeleteBtnClick);
     connect(CloseBtn, &QToolButton::clicked, this, &DirectoryList::reject);
     connect(grid_, &DatasetGrid::doubleClicked, this, [this] {
         if (setup_.doubleClickEdits && EditBtn->isEnabled())

@@ -37,7 +37,7 @@ OrdinaryOrderFields::OrdinaryOrderFields(QWidget *form, Captions captions)
 
     const auto chooser = [this](NameLine *line, void (OrdinaryOrderFields::*choose)()) {
         line->AddChooserButton();
-        connect(line, &NameLine::chooserClicked, this, [this, choose] { RunGuarded([this, choose] { (this->*choose)(); }); });
+        ConnectGuarded(line, &NameLine::chooserClicked, this, choose);
     };
     chooser(EdNazwa1_Odb, &OrdinaryOrderFields::OdbiorcaBtnClick);
     chooser(EdNazwa2_Odb, &OrdinaryOrderFields::OdbiorcaBtnClick);

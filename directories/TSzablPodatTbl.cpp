@@ -60,15 +60,12 @@ TSzablPodatTbl::TSzablPodatTbl(QWidget *parent) : QDialog(parent)
     layout->addWidget(EdKontrah);
     resize(480, 520);
 
-    auto guarded = [this](void (TSzablPodatTbl::*handler)()) {
-        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
-    };
-    connect(InsertBtn, &QToolButton::clicked, this, guarded(&TSzablPodatTbl::InsertBtnClick));
-    connect(EditBtn, &QToolButton::clicked, this, guarded(&TSzablPodatTbl::EditBtnClick));
-    connect(DeleteBtn, &QToolButton::clicked, this, guarded(&TSzablPodatTbl::DeleteBtnClick));
+    ConnectGuarded(InsertBtn, &QToolButton::clicked, this, &TSzablPodatTbl::InsertBtnClick);
+    ConnectGuarded(EditBtn, &QToolButton::clicked, this, &TSzablPodatTbl::EditBtnClick);
+    ConnectGuarded(DeleteBtn, &QToolButton::clicked, this, &TSzablPodatTbl::DeleteBtnClick);
     connect(CloseBtn, &QToolButton::clicked, this, &QDialog::reject);
-    connect(&DM->Adresaci, &Dataset::currentRowChanged, this, guarded(&TSzablPodatTbl::KontahDSDataChange));
-    connect(&DM->Adresaci, &Dataset::reset, this, guarded(&TSzablPodatTbl::KontahDSDataChange));
+    ConnectGuarded(&DM->Adresaci, &Dataset::currentRowChanged, this, &TSzablPodatTbl::KontahDSDataChange);
+    ConnectGuarded(&DM->Adresaci, &Dataset::reset, this, &TSzablPodatTbl::KontahDSDataChange);
     connect(&DM->szPodatkowe, &Dataset::currentRowChanged, this, [this] { SetButtons(); });
     connect(&DM->szPodatkowe, &Dataset::reset, this, [this] { SetButtons(); });
 }

@@ -61,7 +61,7 @@ TSzablonPodatFrm::TSzablonPodatFrm(QWidget *parent) : QDialog(parent)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(PostBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { PostBtnClick(); }); });
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TSzablonPodatFrm::PostBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 

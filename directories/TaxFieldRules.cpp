@@ -166,7 +166,7 @@ PeriodLine::PeriodLine(QWidget *parent) : NameLine(parent, 7)
     setObjectName(QStringLiteral("EdOkres"));
     AddChooserButton();
     TypeUpperCase(this);
-    connect(this, &NameLine::chooserClicked, this, [this] { RunGuarded([this] { EdOkresButtonClick(); }); });
+    ConnectGuarded(this, &NameLine::chooserClicked, this, &PeriodLine::EdOkresButtonClick);
 }
 
 void PeriodLine::EdOkresButtonClick()

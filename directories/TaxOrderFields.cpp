@@ -37,20 +37,17 @@ TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
     EdSymbol = NewFormSymbolList(window);
     EdIdentyfZobow = NewObligationLine(window);
 
-    const auto guarded = [this](void (TaxOrderFields::*handler)()) {
-        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
-    };
     for (NameLine *line : {EdNazwa1_Odb, EdNazwa2_Odb}) {
         line->AddChooserButton();
-        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::UrzadButtonClick));
+        ConnectGuarded(line, &NameLine::chooserClicked, this, &TaxOrderFields::UrzadButtonClick);
     }
     for (NameLine *line : {EdNazwa1_Nad, EdNazwa2_Nad}) {
         line->AddChooserButton();
-        connect(line, &NameLine::chooserClicked, this, guarded(&TaxOrderFields::NadawcaButtonClick));
+        ConnectGuarded(line, &NameLine::chooserClicked, this, &TaxOrderFields::NadawcaButtonClick);
     }
     // The user's choice only: filling the lists when a window opens must not touch the fields.
-    connect(EdRodzajRach, &QComboBox::activated, this, guarded(&TaxOrderFields::EdRodzajRachChange));
-    connect(EdTyp, &QComboBox::activated, this, guarded(&TaxOrderFields::EdTypChange));
+    ConnectGuarded(EdRodzajRach, &QComboBox::activated, this, &TaxOrderFields::EdRodzajRachChange);
+    ConnectGuarded(EdTyp, &QComboBox::activated, this, &TaxOrderFields::EdTypChange);
 }
 
 void TaxOrderFields::OnPayerAccount(std::function<void(const QString &account)> takeAccount)

@@ -62,12 +62,9 @@ TPodatkowyFrm::TPodatkowyFrm(QWidget *parent) : QDialog(parent)
     buildLayout();
     setFocusOrder();
 
-    auto guarded = [this](void (TPodatkowyFrm::*handler)()) {
-        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
-    };
-    connect(PostBtn, &QPushButton::clicked, this, guarded(&TPodatkowyFrm::PostBtnClick));
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TPodatkowyFrm::PostBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(CalcBtn, &QToolButton::clicked, this, guarded(&TPodatkowyFrm::CalcBtnClick));
+    ConnectGuarded(CalcBtn, &QToolButton::clicked, this, &TPodatkowyFrm::CalcBtnClick);
 }
 
 void TPodatkowyFrm::buildLayout()

@@ -196,18 +196,13 @@ TZUSFrm::TZUSFrm(QWidget *parent) : QDialog(parent), clock_([] { return QDate::c
     buildLayout();
     setTabOrderOfFields();
 
-    connect(PostBtn, &QPushButton::clicked, this, [this] { handle(&TZUSFrm::PostBtnClick); });
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TZUSFrm::PostBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(UstawSkladkaBtn, &QToolButton::clicked, this, [this] { handle(&TZUSFrm::UstawSkladkaBtnClick); });
-    connect(EdTyp, &QComboBox::activated, this, [this] { handle(&TZUSFrm::EdTypChange); });
+    ConnectGuarded(UstawSkladkaBtn, &QToolButton::clicked, this, &TZUSFrm::UstawSkladkaBtnClick);
+    ConnectGuarded(EdTyp, &QComboBox::activated, this, &TZUSFrm::EdTypChange);
     OnFieldLeave(EdKonto_Nad, [this] { EdKonto_NadExit(); });
     for (NameLine *payer : {EdNazwa1_Nad, EdNazwa2_Nad})
-        connect(payer, &NameLine::chooserClicked, this, [this] { handle(&TZUSFrm::NadButtonClick); });
-}
-
-void TZUSFrm::handle(void (TZUSFrm::*handler)())
-{
-    RunGuarded([this, handler] { (this->*handler)(); });
+        ConnectGuarded(payer, &NameLine::chooserClicked, this, &TZUSFrm::NadButtonClick);
 }
 
 void TZUSFrm::buildLayout()

@@ -66,8 +66,6 @@ private:
     void write(Dataset &rows);
     bool standOnOwnRow();
     void centreOnDesktop();
-    // Runs a handler of the user's under the general error report.
-    void handle(void (TZUSFrm::*handler)());
 
     OperationKind *EdOperacja;
     std::array<Payment, 3> payments_;

@@ -99,14 +99,9 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(PostBtn, &QPushButton::clicked, this, [this] { handle(&TZwyklyFrm::PostBtnClick); });
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TZwyklyFrm::PostBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(SzablonBtn, &QPushButton::clicked, this, [this] { handle(&TZwyklyFrm::SzablonBtnClick); });
-}
-
-void TZwyklyFrm::handle(void (TZwyklyFrm::*handler)())
-{
-    RunGuarded([this, handler] { (this->*handler)(); });
+    ConnectGuarded(SzablonBtn, &QPushButton::clicked, this, &TZwyklyFrm::SzablonBtnClick);
 }
 
 void TZwyklyFrm::showEvent(QShowEvent *event)

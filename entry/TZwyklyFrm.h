@@ -40,8 +40,6 @@ private:
     void rememberSender(const QString &account);
     void write(Dataset &rows);
     bool standOnOwnRow();
-    // Runs a handler of the user's under the general error report.
-    void handle(void (TZwyklyFrm::*handler)());
 
     OrdinaryOrderFields *fields_;
     SenderAccountLine *EdKonto_Nad;

@@ -49,7 +49,7 @@ TOdsetkiFrm::TOdsetkiFrm(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(PostBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { PostBtnClick(); }); });
+    ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TOdsetkiFrm::PostBtnClick);
     // Escape and the close box reject the dialog in the same way.
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -62,12 +62,6 @@ Money checkedSum(Money a, Money b)
 
 }
 
-template<typename Sender, typename Signal>
-void TOdsetkiTbl::handle(Sender *sender, Signal signal, void (TOdsetkiTbl::*handler)())
-{
-    connect(sender, signal, this, [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
-}
-
 TOdsetkiTbl::TOdsetkiTbl(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TOdsetkiTbl"));
@@ -98,19 +92,19 @@ TOdsetkiTbl::TOdsetkiTbl(QWidget *parent) : QDialog(parent)
     for (QPushButton *button : {DetBtn, WstawPodatBtn, WstawUstawBtn})
         button->setEnabled(false);
 
-    handle(ObliczBtn, &QPushButton::clicked, &TOdsetkiTbl::ObliczBtnClick);
-    handle(DetBtn, &QPushButton::clicked, &TOdsetkiTbl::DetBtnClick);
-    handle(WstawPodatBtn, &QPushButton::clicked, &TOdsetkiTbl::WstawPodatBtnClick);
-    handle(WstawUstawBtn, &QPushButton::clicked, &TOdsetkiTbl::WstawUstawBtnClick);
-    handle(CloseBtn, &QPushButton::clicked, &TOdsetkiTbl::CloseBtnClick);
-    handle(PodatPage->InsertBtn, &QToolButton::clicked, &TOdsetkiTbl::InsertPodBtnClick);
-    handle(PodatPage->EditBtn, &QToolButton::clicked, &TOdsetkiTbl::EditPodBtnClick);
-    handle(PodatPage->DeleteBtn, &QToolButton::clicked, &TOdsetkiTbl::DeletePodBtnClick);
-    handle(UstawPage->InsertBtn, &QToolButton::clicked, &TOdsetkiTbl::InsertUstBtnClick);
-    handle(UstawPage->EditBtn, &QToolButton::clicked, &TOdsetkiTbl::EditUstBtnClick);
-    handle(UstawPage->DeleteBtn, &QToolButton::clicked, &TOdsetkiTbl::DeleteUstBtnClick);
-    handle(PodatPage->Grid, &DatasetGrid::doubleClicked, &TOdsetkiTbl::PodatGridDblClick);
-    handle(UstawPage->Grid, &DatasetGrid::doubleClicked, &TOdsetkiTbl::UstawGridDblClick);
+    ConnectGuarded(ObliczBtn, &QPushButton::clicked, this, &TOdsetkiTbl::ObliczBtnClick);
+    ConnectGuarded(DetBtn, &QPushButton::clicked, this, &TOdsetkiTbl::DetBtnClick);
+    ConnectGuarded(WstawPodatBtn, &QPushButton::clicked, this, &TOdsetkiTbl::WstawPodatBtnClick);
+    ConnectGuarded(WstawUstawBtn, &QPushButton::clicked, this, &TOdsetkiTbl::WstawUstawBtnClick);
+    ConnectGuarded(CloseBtn, &QPushButton::clicked, this, &TOdsetkiTbl::CloseBtnClick);
+    ConnectGuarded(PodatPage->InsertBtn, &QToolButton::clicked, this, &TOdsetkiTbl::InsertPodBtnClick);
+    ConnectGuarded(PodatPage->EditBtn, &QToolButton::clicked, this, &TOdsetkiTbl::EditPodBtnClick);
+    ConnectGuarded(PodatPage->DeleteBtn, &QToolButton::clicked, this, &TOdsetkiTbl::DeletePodBtnClick);
+    ConnectGuarded(UstawPage->InsertBtn, &QToolButton::clicked, this, &TOdsetkiTbl::InsertUstBtnClick);
+    ConnectGuarded(UstawPage->EditBtn, &QToolButton::clicked, this, &TOdsetkiTbl::EditUstBtnClick);
+    ConnectGuarded(UstawPage->DeleteBtn, &QToolButton::clicked, this, &TOdsetkiTbl::DeleteUstBtnClick);
+    ConnectGuarded(PodatPage->Grid, &DatasetGrid::doubleClicked, this, &TOdsetkiTbl::PodatGridDblClick);
+    ConnectGuarded(UstawPage->Grid, &DatasetGrid::doubleClicked, this, &TOdsetkiTbl::UstawGridDblClick);
 }
 
 QWidget *TOdsetkiTbl::createCalculationPage()

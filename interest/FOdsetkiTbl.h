@@ -57,8 +57,6 @@ private:
     int showWindow(bool offerInsert);
     // Reads the table's entries up to the payment date through the general-purpose query.
     InterestResult CalculateFromTable(RateKind kind, const QDate &due, const QDate &paid, Money amount);
-    template<typename Sender, typename Signal>
-    void handle(Sender *sender, Signal signal, void (TOdsetkiTbl::*handler)());
 
     bool OfferInsert = false;
     Money TaxDueTotal, StatutoryDueTotal, ChosenTotal_;

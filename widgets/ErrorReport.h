@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <exception>
 #include <functional>
 
@@ -15,3 +16,12 @@ bool RunGuarded(const std::function<void()> &work);
 
 // Shows what went wrong, as RunGuarded does for an error it caught.
 void ReportError(const std::exception &error);
+
+// Connects a signal to a handler of the receiver's that runs under RunGuarded: the way
+// every window wires its buttons, lists and fields.
+template<typename Sender, typename Signal, typename Receiver>
+void ConnectGuarded(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)())
+{
+    QObject::connect(sender, signal, receiver,
+                     [receiver, handler] { RunGuarded([receiver, handler] { (receiver->*handler)(); }); });
+}

@@ -37,7 +37,7 @@ SearchBox::SearchBox(Dataset &dataset, const QString &field, const QString &capt
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(edit_);
 
-    connect(edit_, &QLineEdit::textChanged, this, [this] { RunGuarded([this] { EdNazwaChange(); }); });
+    ConnectGuarded(edit_, &QLineEdit::textChanged, this, &SearchBox::EdNazwaChange);
     connect(clear, &QAction::triggered, this, &SearchBox::EdNazwaButtonClick);
 }
 
