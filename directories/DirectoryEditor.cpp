@@ -73,7 +73,7 @@ void DirectoryEditor::AddCheck(std::function<bool()> fails, const QString &messa
 void DirectoryEditor::RequireLine(QLineEdit *line, const QString &message)
 {
     // A name of blanks alone names nothing.
-    AddCheck([line] { return line->text().trimmed().isEmpty(); }, message, line);
+    AddCheck([line] { return IsBlank(line); }, message, line);
 }
 
 bool DirectoryEditor::ShowNew()

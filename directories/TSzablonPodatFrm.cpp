@@ -136,7 +136,7 @@ bool TSzablonPodatFrm::ShowCurrent()
 void TSzablonPodatFrm::PostBtnClick()
 {
     const bool checksPassed = RunSaveChecks({
-        {[this] { return EdNazwa->text().trimmed().isEmpty(); }, QStringLiteral("Nazwa szablonu musi być podana."),
+        {[this] { return IsBlank(EdNazwa); }, QStringLiteral("Nazwa szablonu musi być podana."),
          EdNazwa},
         {[this] { return invalidAccount(fields_->EdKonto_Odb); },
          QStringLiteral("Numer rachunku organu podatkowego jest nieprawidłowy."), nullptr},

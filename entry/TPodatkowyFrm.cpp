@@ -28,11 +28,6 @@
 
 namespace {
 
-bool isBlank(const QLineEdit *line)
-{
-    return line->text().trimmed().isEmpty();
-}
-
 const QString Id = QStringLiteral("PRZELEWID");
 
 }
@@ -178,7 +173,7 @@ void TPodatkowyFrm::PostBtnClick()
     const TaxOrderFields &f = *fields_;
     const bool transfer = f.EdOperacja->IsTransfer();
     const bool checksPassed = RunSaveChecks({
-        {[&f] { return isBlank(f.EdNazwa1_Odb); }, QStringLiteral("Nazwa organu podatkowego musi być podana."),
+        {[&f] { return IsBlank(f.EdNazwa1_Odb); }, QStringLiteral("Nazwa organu podatkowego musi być podana."),
          f.EdNazwa1_Odb},
         {[&f] { return f.EdKonto_Odb->Digits().isEmpty(); },
          QStringLiteral("Numer rachunku bankowego organu podatkowego musi być podany."), f.EdKonto_Odb},
@@ -189,7 +184,7 @@ void TPodatkowyFrm::PostBtnClick()
          QStringLiteral("Numer rachunku bankowego zobowiązanego musi być podany."), EdKonto_Nad},
         {[this, transfer] { return transfer && !EdKonto_Nad->LacksAccount() && !IsValidAccount(EdKonto_Nad->text()); },
          QStringLiteral("Numer rachunku bankowego zobowiązanego jest nieprawidłowy."), nullptr},
-        {[&f] { return isBlank(f.EdNazwa1_Nad); }, QStringLiteral("Nazwa zobowiązanego musi być podana."),
+        {[&f] { return IsBlank(f.EdNazwa1_Nad); }, QStringLiteral("Nazwa zobowiązanego musi być podana."),
          f.EdNazwa1_Nad},
         {[&f] { return !IsTaxPeriodValid(f.EdOkres->text()); }, QStringLiteral("Podany okres jest nieprawidłowy."),
          f.EdOkres},

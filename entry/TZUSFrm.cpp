@@ -96,12 +96,6 @@ QLineEdit *line(const char *name, int maxLength, QWidget *parent)
     return edit;
 }
 
-// A required text: blanks alone say nothing.
-bool isBlank(const QLineEdit *edit)
-{
-    return edit->text().trimmed().isEmpty();
-}
-
 // Two decimals, with the decimal mark and the groups of thousands of the user's regional
 // settings; grouped from four whole digits on, as the desktop's own number format is,
 // although Qt's data for some locales, Polish among them, groups only from five.
@@ -462,14 +456,14 @@ void TZUSFrm::PostBtnClick()
          QStringLiteral("Numer rachunku bankowego płatnika musi być podany."), EdKonto_Nad},
         {[&] { return transfer && !IsValidAccount(EdKonto_Nad->text()); },
          QStringLiteral("Numer rachunku bankowego płatnika jest nieprawidłowy."), nullptr},
-        {[&] { return isBlank(EdNazwa1_Nad); }, QStringLiteral("Nazwa płatnika musi być podana."), EdNazwa1_Nad},
-        {[&] { return isBlank(EdNIP); }, QStringLiteral("NIP płatnika musi być podany."), EdNIP},
+        {[&] { return IsBlank(EdNazwa1_Nad); }, QStringLiteral("Nazwa płatnika musi być podana."), EdNazwa1_Nad},
+        {[&] { return IsBlank(EdNIP); }, QStringLiteral("NIP płatnika musi być podany."), EdNIP},
         // Only a warning: IsValidNip wants the NIP written in thirteen characters with its
         // separators, and ten bare digits, as it is usually typed here, must not block a payment.
         {[&] { return !IsValidNip(EdNIP->text()); }, QStringLiteral("NIP płatnika jest nieprawidłowy."), nullptr},
-        {[&] { return isBlank(EdIdentyfUzup); }, QStringLiteral("Drugi identyfikator płatnika musi być podany."),
+        {[&] { return IsBlank(EdIdentyfUzup); }, QStringLiteral("Drugi identyfikator płatnika musi być podany."),
          EdIdentyfUzup},
-        {[&] { return isBlank(EdNrDekl); }, QStringLiteral("Numer deklaracji musi być podany."), EdNrDekl},
+        {[&] { return IsBlank(EdNrDekl); }, QStringLiteral("Numer deklaracji musi być podany."), EdNrDekl},
     });
     if (!saved)
         return;

@@ -2,6 +2,7 @@
 
 #include "MessageSeam.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 bool RunSaveChecks(std::initializer_list<SaveCheck> checks)
@@ -16,4 +17,9 @@ bool RunSaveChecks(std::initializer_list<SaveCheck> checks)
         }
     }
     return true;
+}
+
+bool IsBlank(const QLineEdit *line)
+{
+    return line->text().trimmed().isEmpty();
 }

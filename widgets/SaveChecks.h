@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QLineEdit;
 class QWidget;
 
 // One check that "&Zapisz" runs before storing. A check with a field stops the save:
@@ -18,3 +19,6 @@ struct SaveCheck
 
 // Runs the checks in the given order; false when one of them stopped the save.
 bool RunSaveChecks(std::initializer_list<SaveCheck> checks);
+
+// A required text: blanks alone say nothing, so a line of them counts as empty.
+bool IsBlank(const QLineEdit *line);
