@@ -90,14 +90,36 @@ void DirectoryList::InsertBtnClick()
     changed_ = true;
     if (setup_.afterAdd)
         setup_.afterAdd(CurrentId());
+    else
+        KeepInOrder(CurrentId());
     SetButtons();
 }
 
 void DirectoryList::EditBtnClick()
 {
     const std::unique_ptr<DirectoryEditor> editor = setup_.editor(this);
-    if (editor->ShowCurrent())
-        changed_ = true;
+    if (!editor->ShowCurrent())
+        return;
+    changed_ = true;
+    KeepInOrder(CurrentId());
+}
+
+void DirectoryList::KeepInOrder(qint32 id)
+{
+    // A stored row stands where it was added, or where it stood under its old name. Read
+    // again in the same transaction, which sees its own changes, the list puts it in its
+    // place without committing anything.
+    Dataset &rows = Rows();
+    rows.disableControls();
+    try {
+        rows.close();
+        rows.open();
+        rows.locate(setup_.keyField, id);
+    } catch (...) {
+        rows.enableControls();
+        throw;
+    }
+    rows.enableControls();
 }
 
 void DirectoryList::DeleteBtnClick()

@@ -56,6 +56,7 @@ protected:
 
 private:
     void SetButtons();
+    void KeepInOrder(qint32 id);
     qint32 CurrentId() const;
     void show();
 
