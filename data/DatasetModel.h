@@ -13,7 +13,7 @@ struct DatasetColumn
     QString field;
     QString title;
     int width = 0;      // pixels; 0 lets the column take what its data asks for
-    QString format;     // a display format of FormatDisplay, or empty
+    QString format = {};  // a display format of FormatDisplay, or empty
 };
 
 // Shows any dataset in a grid: one row per fetched row (more are read as the view

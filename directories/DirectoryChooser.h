@@ -25,7 +25,7 @@ public:
         const char *objectName;
         QString caption;
         Dataset *dataset;                   // the list shared with the directory's windows
-        QString ownQuerySql;                // when set, the rows come from this query instead
+        QString ownQuerySql = {};           // when set, the rows come from this query instead
         QString keyField;
         const char *gridName;
         QVector<DatasetColumn> columns;

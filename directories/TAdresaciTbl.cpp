@@ -4,18 +4,21 @@
 #include "TAdresatFrm.h"
 
 TAdresaciTbl::TAdresaciTbl(QWidget *parent)
-    : DirectoryList({"TAdresaciTbl", QStringLiteral("Kontrahenci"), &DM->Adresaci, QStringLiteral("ADRESATID"),
-                     "AdresatGrid",
-                     {
-                         {QStringLiteral("NAZWA"), QStringLiteral("Nazwa kontrahenta"), 200, {}},
-                         {QStringLiteral("NIP"), QStringLiteral("NIP"), 110, {}},
-                         {QStringLiteral("TELEFON"), QStringLiteral("Telefon"), 110, {}},
-                         {QStringLiteral("EMAIL"), QStringLiteral("E-mail"), 160, {}},
-                     },
-                     QStringLiteral("Nazwa kontrahenta"), QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
-                     [](QWidget *parent) { return std::make_unique<TAdresatFrm>(parent); }, true,
-                     [](qint32 id) { DM->ReopenContractors(id); }, {},
-                     [](qint32 id) { DM->ReopenContractors(id); }},
+    : DirectoryList({.objectName = "TAdresaciTbl",
+                     .caption = QStringLiteral("Kontrahenci"),
+                     .dataset = &DM->Adresaci,
+                     .keyField = QStringLiteral("ADRESATID"),
+                     .gridName = "AdresatGrid",
+                     .columns = {{.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa kontrahenta"), .width = 200},
+                                 {.field = QStringLiteral("NIP"), .title = QStringLiteral("NIP"), .width = 110},
+                                 {.field = QStringLiteral("TELEFON"), .title = QStringLiteral("Telefon"), .width = 110},
+                                 {.field = QStringLiteral("EMAIL"), .title = QStringLiteral("E-mail"), .width = 160}},
+                     .searchCaption = QStringLiteral("Nazwa kontrahenta"),
+                     .deleteQuestion = QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
+                     .editor = [](QWidget *parent) { return std::make_unique<TAdresatFrm>(parent); },
+                     .doubleClickEdits = true,
+                     .afterAdd = [](qint32 id) { DM->ReopenContractors(id); },
+                     .closingChanged = [](qint32 id) { DM->ReopenContractors(id); }},
                     parent)
 {
 }

@@ -25,8 +25,11 @@ constexpr int SignatureLength = 20;
 }
 
 TAdresatFrm::TAdresatFrm(QWidget *parent)
-    : DirectoryEditor({"TAdresatFrm", QStringLiteral("Kontrahent"), &DM->Adresaci, QStringLiteral("ADRESATID"),
-                       [] { return DM->NewContractorId(); }},
+    : DirectoryEditor({.objectName = "TAdresatFrm",
+                       .caption = QStringLiteral("Kontrahent"),
+                       .dataset = &DM->Adresaci,
+                       .keyField = QStringLiteral("ADRESATID"),
+                       .newId = [] { return DM->NewContractorId(); }},
                       parent)
 {
     auto *columns = new QHBoxLayout(Form());

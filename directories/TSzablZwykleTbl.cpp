@@ -4,16 +4,22 @@
 #include "TSzablonZwyklyFrm.h"
 
 TSzablZwykleTbl::TSzablZwykleTbl(QWidget *parent)
-    : DirectoryList({"TSzablZwykleTbl", QStringLiteral("Zanderol zwykłe - szablony"), &DM->szZwykle,
-                     QStringLiteral("PRZELEWID"), "SzablonGrid", TemplateColumns(), QStringLiteral("Nazwa szablonu"),
-                     QStringLiteral("Usunąć zaznaczony szablon przelewu z wykazu?"),
-                     [](QWidget *parent) { return std::make_unique<TSzablonZwyklyFrm>(parent); }, true, {},
-                     [](qint32 id) { DM->ReopenOrdinaryTemplates(id); }},
+    : DirectoryList({.objectName = "TSzablZwykleTbl",
+                     .caption = QStringLiteral("Zanderol zwykłe - szablony"),
+                     .dataset = &DM->szZwykle,
+                     .keyField = QStringLiteral("PRZELEWID"),
+                     .gridName = "SzablonGrid",
+                     .columns = TemplateColumns(),
+                     .searchCaption = QStringLiteral("Nazwa szablonu"),
+                     .deleteQuestion = QStringLiteral("Usunąć zaznaczony szablon przelewu z wykazu?"),
+                     .editor = [](QWidget *parent) { return std::make_unique<TSzablonZwyklyFrm>(parent); },
+                     .doubleClickEdits = true,
+                     .afterDelete = [](qint32 id) { DM->ReopenOrdinaryTemplates(id); }},
                     parent)
 {
 }
 
 QVector<DatasetColumn> TSzablZwykleTbl::TemplateColumns()
 {
-    return {{QStringLiteral("NAZWA"), QStringLiteral("Nazwa szablonu"), 300, {}}};
+    return {{.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa szablonu"), .width = 300}};
 }

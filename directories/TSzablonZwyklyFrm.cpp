@@ -12,9 +12,12 @@
 #include <QGridLayout>
 
 TSzablonZwyklyFrm::TSzablonZwyklyFrm(QWidget *parent)
-    : DirectoryEditor({"TSzablonZwyklyFrm", QStringLiteral("Przelew zwykły - szablon"), &DM->szZwykle,
-                       QStringLiteral("PRZELEWID"), [] { return DM->NewTransferId(); },
-                       [](qint32 id) { DM->ReopenOrdinaryTemplates(id); }},
+    : DirectoryEditor({.objectName = "TSzablonZwyklyFrm",
+                       .caption = QStringLiteral("Przelew zwykły - szablon"),
+                       .dataset = &DM->szZwykle,
+                       .keyField = QStringLiteral("PRZELEWID"),
+                       .newId = [] { return DM->NewTransferId(); },
+                       .afterStore = [](qint32 id) { DM->ReopenOrdinaryTemplates(id); }},
                       parent)
 {
     QWidget *form = Form();

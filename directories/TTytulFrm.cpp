@@ -8,8 +8,11 @@
 #include <QGridLayout>
 
 TTytulFrm::TTytulFrm(QWidget *parent)
-    : DirectoryEditor({"TTytulFrm", QStringLiteral("Tytuł zapłaty"), &DM->Tytuly, QStringLiteral("TYTULID"),
-                       [] { return DM->NewTitleId(); }},
+    : DirectoryEditor({.objectName = "TTytulFrm",
+                       .caption = QStringLiteral("Tytuł zapłaty"),
+                       .dataset = &DM->Tytuly,
+                       .keyField = QStringLiteral("TYTULID"),
+                       .newId = [] { return DM->NewTitleId(); }},
                       parent)
 {
     QWidget *form = Form();

@@ -4,10 +4,15 @@
 #include "TTytulFrm.h"
 
 TTytulyTbl::TTytulyTbl(QWidget *parent)
-    : DirectoryList({"TTytulyTbl", QStringLiteral("Tytuły zapłaty"), &DM->Tytuly, QStringLiteral("TYTULID"),
-                     "TytulyGrid", TitleColumns(), QStringLiteral("Nazwa tytułu zapłaty"),
-                     QStringLiteral("Usunąć zaznaczony tytuł zapłaty z wykazu?"),
-                     [](QWidget *parent) { return std::make_unique<TTytulFrm>(parent); }},
+    : DirectoryList({.objectName = "TTytulyTbl",
+                     .caption = QStringLiteral("Tytuły zapłaty"),
+                     .dataset = &DM->Tytuly,
+                     .keyField = QStringLiteral("TYTULID"),
+                     .gridName = "TytulyGrid",
+                     .columns = TitleColumns(),
+                     .searchCaption = QStringLiteral("Nazwa tytułu zapłaty"),
+                     .deleteQuestion = QStringLiteral("Usunąć zaznaczony tytuł zapłaty z wykazu?"),
+                     .editor = [](QWidget *parent) { return std::make_unique<TTytulFrm>(parent); }},
                     parent)
 {
 }
@@ -15,8 +20,8 @@ TTytulyTbl::TTytulyTbl(QWidget *parent)
 QVector<DatasetColumn> TTytulyTbl::TitleColumns()
 {
     return {
-        {QStringLiteral("NAZWA"), QStringLiteral("Nazwa tytułu zapłaty"), 160, {}},
-        {QStringLiteral("TYTUL1"), QStringLiteral("Tytuł zapłaty"), 200, {}},
-        {QStringLiteral("TYTUL2"), QStringLiteral("Tytuł zapłaty cd."), 200, {}},
+        {.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa tytułu zapłaty"), .width = 160},
+        {.field = QStringLiteral("TYTUL1"), .title = QStringLiteral("Tytuł zapłaty"), .width = 200},
+        {.field = QStringLiteral("TYTUL2"), .title = QStringLiteral("Tytuł zapłaty cd."), .width = 200},
     };
 }

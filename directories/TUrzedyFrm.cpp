@@ -11,8 +11,11 @@
 #include <QVBoxLayout>
 
 TUrzedyFrm::TUrzedyFrm(QWidget *parent)
-    : DirectoryEditor({"TUrzedyFrm", QStringLiteral("Organ podatkowy"), &DM->Urzedy, QStringLiteral("URZADID"),
-                       [] { return DM->NewTaxOfficeId(); }},
+    : DirectoryEditor({.objectName = "TUrzedyFrm",
+                       .caption = QStringLiteral("Organ podatkowy"),
+                       .dataset = &DM->Urzedy,
+                       .keyField = QStringLiteral("URZADID"),
+                       .newId = [] { return DM->NewTaxOfficeId(); }},
                       parent)
 {
     QWidget *form = Form();

@@ -4,10 +4,17 @@
 #include "TUrzedyFrm.h"
 
 TUrzedyTbl::TUrzedyTbl(QWidget *parent)
-    : DirectoryList({"TUrzedyTbl", QStringLiteral("Organy podatkowe"), &DM->Urzedy, QStringLiteral("URZADID"),
-                     "UrzedyGrid", {{QStringLiteral("NAZWA"), QStringLiteral("Nazwa organu podatkowego"), 360, {}}},
-                     QStringLiteral("Nazwa organu podatkowego"), QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
-                     [](QWidget *parent) { return std::make_unique<TUrzedyFrm>(parent); }, false},
-                    parent)
+    : DirectoryList(
+          {.objectName = "TUrzedyTbl",
+           .caption = QStringLiteral("Organy podatkowe"),
+           .dataset = &DM->Urzedy,
+           .keyField = QStringLiteral("URZADID"),
+           .gridName = "UrzedyGrid",
+           .columns = {{.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa organu podatkowego"), .width = 360}},
+           .searchCaption = QStringLiteral("Nazwa organu podatkowego"),
+           .deleteQuestion = QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
+           .editor = [](QWidget *parent) { return std::make_unique<TUrzedyFrm>(parent); },
+           .doubleClickEdits = false},
+          parent)
 {
 }

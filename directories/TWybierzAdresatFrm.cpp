@@ -4,19 +4,21 @@
 #include "TAdresaciTbl.h"
 
 TWybierzAdresatFrm::TWybierzAdresatFrm(QWidget *parent)
-    : DirectoryChooser({"TWybierzAdresatFrm", QStringLiteral("Wybór kontrahenta"), nullptr,
-                        QStringLiteral("select ADRESATID, NAZWA, NAZWA1_NAD, NAZWA2_NAD, NAZWA1_ODB, NAZWA2_ODB, KONTO, "
-                                       "NIP, PESEL, REGON, TYPIDENTYF, PODPIS_A_POD, PODPIS_B_POD, PODPIS_C_POD, "
-                                       "PODPIS_A_ZUS, PODPIS_B_ZUS, PODPIS_C_ZUS\nfrom ADRESACI\norder by NAZWA"),
-                        QStringLiteral("ADRESATID"), "KontrahGrid",
-                        {
-                            {QStringLiteral("NAZWA"), QStringLiteral("Nazwa kontrahenta"), 220, {}},
-                            {QStringLiteral("NIP"), QStringLiteral("NIP"), 110, {}},
-                            {QStringLiteral("REGON"), QStringLiteral("REGON"), 110, {}},
-                        },
-                        QStringLiteral("Nazwa kontrahenta"),
-                        [](QWidget *parent) { return std::make_unique<TAdresaciTbl>(parent); }},
-                       parent)
+    : DirectoryChooser(
+          {.objectName = "TWybierzAdresatFrm",
+           .caption = QStringLiteral("Wybór kontrahenta"),
+           .dataset = nullptr,
+           .ownQuerySql = QStringLiteral("select ADRESATID, NAZWA, NAZWA1_NAD, NAZWA2_NAD, NAZWA1_ODB, NAZWA2_ODB, KONTO, "
+                                         "NIP, PESEL, REGON, TYPIDENTYF, PODPIS_A_POD, PODPIS_B_POD, PODPIS_C_POD, "
+                                         "PODPIS_A_ZUS, PODPIS_B_ZUS, PODPIS_C_ZUS\nfrom ADRESACI\norder by NAZWA"),
+           .keyField = QStringLiteral("ADRESATID"),
+           .gridName = "KontrahGrid",
+           .columns = {{.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa kontrahenta"), .width = 220},
+                       {.field = QStringLiteral("NIP"), .title = QStringLiteral("NIP"), .width = 110},
+                       {.field = QStringLiteral("REGON"), .title = QStringLiteral("REGON"), .width = 110}},
+           .searchCaption = QStringLiteral("Nazwa kontrahenta"),
+           .list = [](QWidget *parent) { return std::make_unique<TAdresaciTbl>(parent); }},
+          parent)
 {
 }
 

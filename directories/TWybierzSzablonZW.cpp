@@ -4,10 +4,14 @@
 #include "TSzablZwykleTbl.h"
 
 TWybierzSzablonZW::TWybierzSzablonZW(QWidget *parent)
-    : DirectoryChooser({"TWybierzSzablonZW", QStringLiteral("Wybór szablonu"), &DM->szZwykle, {},
-                        QStringLiteral("PRZELEWID"), "SzablonGrid", TSzablZwykleTbl::TemplateColumns(),
-                        QStringLiteral("Nazwa szablonu"),
-                        [](QWidget *parent) { return std::make_unique<TSzablZwykleTbl>(parent); }},
+    : DirectoryChooser({.objectName = "TWybierzSzablonZW",
+                        .caption = QStringLiteral("Wybór szablonu"),
+                        .dataset = &DM->szZwykle,
+                        .keyField = QStringLiteral("PRZELEWID"),
+                        .gridName = "SzablonGrid",
+                        .columns = TSzablZwykleTbl::TemplateColumns(),
+                        .searchCaption = QStringLiteral("Nazwa szablonu"),
+                        .list = [](QWidget *parent) { return std::make_unique<TSzablZwykleTbl>(parent); }},
                        parent)
 {
 }

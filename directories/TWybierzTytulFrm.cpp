@@ -4,11 +4,15 @@
 #include "TTytulyTbl.h"
 
 TWybierzTytulFrm::TWybierzTytulFrm(QWidget *parent)
-    : DirectoryChooser({"TWybierzTytulFrm", QStringLiteral("Wybór tytułu zapłaty"), &DM->Tytuly, {},
-                        QStringLiteral("TYTULID"), "TytulGrid", TTytulyTbl::TitleColumns(),
-                        QStringLiteral("Nazwa tytułu zapłaty"),
-                        [](QWidget *parent) { return std::make_unique<TTytulyTbl>(parent); },
-                        [] { DM->ReopenTitles(); }},
+    : DirectoryChooser({.objectName = "TWybierzTytulFrm",
+                        .caption = QStringLiteral("Wybór tytułu zapłaty"),
+                        .dataset = &DM->Tytuly,
+                        .keyField = QStringLiteral("TYTULID"),
+                        .gridName = "TytulGrid",
+                        .columns = TTytulyTbl::TitleColumns(),
+                        .searchCaption = QStringLiteral("Nazwa tytułu zapłaty"),
+                        .list = [](QWidget *parent) { return std::make_unique<TTytulyTbl>(parent); },
+                        .commitShared = [] { DM->ReopenTitles(); }},
                        parent)
 {
 }

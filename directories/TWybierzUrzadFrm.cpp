@@ -4,13 +4,17 @@
 #include "TUrzedyTbl.h"
 
 TWybierzUrzadFrm::TWybierzUrzadFrm(QWidget *parent)
-    : DirectoryChooser({"TWybierzUrzadFrm", QStringLiteral("Wybór organu podatkowego"), &DM->Urzedy, {},
-                        QStringLiteral("URZADID"), "UrzadGrid",
-                        {{QStringLiteral("NAZWA"), QStringLiteral("Nazwa organu podatkowego"), 360, {}}},
-                        QStringLiteral("Nazwa organu podatkowego"),
-                        [](QWidget *parent) { return std::make_unique<TUrzedyTbl>(parent); },
-                        [] { DM->ReopenTaxOffices(); }},
-                       parent)
+    : DirectoryChooser(
+          {.objectName = "TWybierzUrzadFrm",
+           .caption = QStringLiteral("Wybór organu podatkowego"),
+           .dataset = &DM->Urzedy,
+           .keyField = QStringLiteral("URZADID"),
+           .gridName = "UrzadGrid",
+           .columns = {{.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa organu podatkowego"), .width = 360}},
+           .searchCaption = QStringLiteral("Nazwa organu podatkowego"),
+           .list = [](QWidget *parent) { return std::make_unique<TUrzedyTbl>(parent); },
+           .commitShared = [] { DM->ReopenTaxOffices(); }},
+          parent)
 {
 }
 
