@@ -38,10 +38,10 @@ TSzablonPodatFrm::TSzablonPodatFrm(QWidget *parent) : QDialog(parent)
     EdNazwa->setMaxLength(50);
     fields_ = new TaxOrderFields(this, true);
     EdKonto_Nad = Named(new AccountEdit(this), "EdKonto_Nad");
+    // A deposit keeps the payer account the field shows: that is what it stores.
     fields_->OnPayerAccount([this](const QString &account) {
-        KontoNad = account;
         if (fields_->EdOperacja->IsTransfer()) {
-            EdKonto_Nad->SetDigits(KontoNad);
+            EdKonto_Nad->SetDigits(account);
             EdKonto_Nad->Check();
         }
     });
@@ -122,12 +122,11 @@ bool TSzablonPodatFrm::ShowCurrent()
     IsNew = false;
     templateId_ = row.value(Id).toInt();
     KontrahId = row.value(QStringLiteral("KONTRAHID")).toInt();
-    KontoNad = row.value(QStringLiteral("KONTO_NAD")).toString();
     EdNazwa->setText(row.value(QStringLiteral("NAZWA")).toString());
     fields_->Fill(row);
     // The field carries the account mask, so a deposit shows the stored account too,
-    // not the amount in words.
-    EdKonto_Nad->SetDigits(KontoNad);
+    // not the amount in words, and stores what it shows.
+    EdKonto_Nad->SetDigits(row.value(QStringLiteral("KONTO_NAD")).toString());
     fields_->EdKonto_Odb->Check();
     EdKonto_Nad->Check();
     return run();
@@ -173,6 +172,6 @@ void TSzablonPodatFrm::write()
     }
     set("NAZWA", EdNazwa->text());
     fields_->Write(row);
-    set("KONTO_NAD", fields_->EdOperacja->IsTransfer() ? EdKonto_Nad->Digits() : DigitsOnly(KontoNad));
+    set("KONTO_NAD", EdKonto_Nad->Digits());
     set("NADAWCAID", fields_->NadawcaId);
 }

@@ -34,7 +34,6 @@ private:
     qint32 KontrahId = 0;
     // The template being corrected, or the one a first store added.
     qint32 templateId_ = 0;
-    QString KontoNad;
 
     QLineEdit *EdNazwa;
     TaxOrderFields *fields_;

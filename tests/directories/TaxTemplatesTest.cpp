@@ -23,6 +23,7 @@ class TaxTemplatesTest : public DirectoryFixture
 {
 public:
     using DirectoryFixture::dm;
+    using DirectoryFixture::on;
 
     void SetUp() override
     {
@@ -192,7 +193,11 @@ TEST_F(TaxTemplatesTest, TheEditorFillsAccountsAndIdentifiersAsTemplatesDo)
         const char *what;
         qint32 templateId;  // 0: a new template of Adamski
         std::function<void(TaxTemplatesTest &, QDialog &)> act;
-        QString account, payerAccount, identifier;
+        QString account, payerAccount, identifier;  // shown, and the payer account also stored
+        QStringList before = {};                    // run on the database before the editor opens
+        const char *column = nullptr;               // a further column and what saving leaves in it
+        QString kept = {};
+        QStringList warnings = {};
     } rows[] = {
         {"a new template's (inny) takes the PIT account", 0, [](auto &t, QDialog &e) { t.chooseAuthority(e); }, Pit,
          "", ""},
@@ -211,9 +216,48 @@ TEST_F(TaxTemplatesTest, TheEditorFillsAccountsAndIdentifiersAsTemplatesDo)
          "", PayerAccount, "123"},
         {"REGON without a payer chosen empties the identifier", 102,
          [](auto &, QDialog &e) { pick(e, "EdTyp", QStringLiteral("R - REGON")); }, "", PayerAccount, ""},
+        {"a payer chosen for a deposit leaves the payer account as shown", 101,
+         [](auto &t, QDialog &e) {
+             t.on(QStringLiteral("TWybierzAdresatFrm"), [](QDialog &chooser) { return press(chooser, "SelectBtn"); });
+             control<NameLine>(e, "EdNazwa1_Nad")->ChooserAction()->trigger();
+         },
+         "", PayerAccount, "123"},
+        {"a deposit stores the payer account the field shows", 101,
+         [](auto &, QDialog &e) { type(e, "EdKonto_Nad", Vat); }, "", Vat, "123"},
+        // Template 102 has lost its identifier to the REGON above.
+        {"an account kind the list does not know is kept", 102, [](auto &, QDialog &) {}, "", PayerAccount, "",
+         {QStringLiteral("update SZPODATKOWE set RODZAJ_RACH = 'X' where PRZELEWID = 102")}, "RODZAJ_RACH", "X"},
+        {"the choosers open on the stored authority and payer", 102,
+         [](auto &t, QDialog &e) {
+             qint32 authority = 0, payer = 0;
+             t.on(QStringLiteral("TWybierzUrzadFrm"), [&authority](QDialog &chooser) {
+                 authority = dynamic_cast<DirectoryChooser &>(chooser).Rows().value(QStringLiteral("URZADID")).toInt();
+                 return int(QDialog::Rejected);
+             });
+             t.on(QStringLiteral("TWybierzAdresatFrm"), [&payer](QDialog &chooser) {
+                 payer = dynamic_cast<DirectoryChooser &>(chooser).Rows().value(QStringLiteral("ADRESATID")).toInt();
+                 return int(QDialog::Rejected);
+             });
+             control<NameLine>(e, "EdNazwa1_Odb")->ChooserAction()->trigger();
+             control<NameLine>(e, "EdNazwa1_Nad")->ChooserAction()->trigger();
+             EXPECT_EQ(authority, 2);
+             EXPECT_EQ(payer, 2);
+         },
+         "", PayerAccount, "",
+         {QStringLiteral("insert into URZEDY (URZADID, NAZWA, NAZWA1) values (2, 'US 2', 'Urząd Skarbowy 2')"),
+          QStringLiteral("update SZPODATKOWE set ODBIORCAID = 2, NADAWCAID = 2 where PRZELEWID = 102")}},
+        {"a stored amount the field cannot hold is told", 102, [](auto &, QDialog &) {}, "", PayerAccount, "",
+         {QStringLiteral("update SZPODATKOWE set KWOTA = 1000000000 where PRZELEWID = 102")}, nullptr, {},
+         {"Zapisana kwota 1 000 000 000,00 nie mieści się w polu kwoty; wpisz właściwą kwotę."}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
+        messages.warnings.clear();
+        if (!row.before.isEmpty()) {
+            dm.ReopenTaxTemplates(1, 0);  // commits what the rows above saved
+            insert(row.before);
+            dm.ReopenTaxOffices();
+        }
         on(QStringLiteral("TSzablonPodatFrm"), [&](QDialog &editor) {
             EXPECT_EQ(focusName(editor), QStringLiteral("EdNazwa"));
             row.act(*this, editor);
@@ -227,15 +271,19 @@ TEST_F(TaxTemplatesTest, TheEditorFillsAccountsAndIdentifiersAsTemplatesDo)
         if (row.templateId) {
             dm.ReopenTaxTemplates(1, row.templateId);
             ASSERT_TRUE(editor.ShowCurrent());
-            // A deposit keeps the payer's account it was stored with.
-            EXPECT_EQ(stored(row.templateId, "KONTO_NAD"), PayerAccount);
+            // What the payer account field shows is what is stored, in either operation kind.
+            // The list stands on it, the change not yet committed.
+            EXPECT_EQ(dm.szPodatkowe.value(QStringLiteral("KONTO_NAD")).toString(), row.payerAccount);
+            if (row.column) {
+                EXPECT_EQ(dm.szPodatkowe.value(QLatin1String(row.column)).toString(), row.kept);
+            }
         } else {
             dm.ReopenTaxTemplates(1, 0);
             ASSERT_TRUE(editor.ShowNew(1));
             EXPECT_EQ(dm.szPodatkowe.value(QStringLiteral("KONTO_ODB")).toString(), row.account);
         }
+        EXPECT_EQ(messages.warnings, row.warnings);
     }
-    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join(u'\n').toStdString();
 }
 
 TEST_F(TaxTemplatesTest, SavingNeedsOnlyANameWarnsOfWrongAccountsAndNeverFailsSilently)
