@@ -27,6 +27,9 @@ QString AmountForBoxes(Money amount);
 QString AmountInWords(Money amount);
 QString DigitAbbreviation(const QString &digit);
 QString FormatAccount(const QString &text);
+// An account as any mask or grouped field shows it: FormatAccount of its digits alone, so
+// that the separators a number may be kept with shift no digit out of its group.
+QString GroupedAccount(const QString &account);
 QString FormatLengthCounter(int used, int maximum);
 QString SqlDateLiteral(const QDate &date);
 Money RoundMoney(int mode, Money amount);

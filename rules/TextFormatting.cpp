@@ -21,6 +21,11 @@ QString FormatAccount(const QString &text)
     return result;
 }
 
+QString GroupedAccount(const QString &account)
+{
+    return FormatAccount(DigitsOnly(account));
+}
+
 QString FormatLengthCounter(int used, int maximum)
 {
     return QString::number(used) + QStringLiteral(" [") + QString::number(maximum) + QStringLiteral("] ");

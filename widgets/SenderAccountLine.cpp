@@ -18,14 +18,14 @@ SenderAccountLine::SenderAccountLine(OperationKind *kind, MoneyEdit *amount, QWi
 
 void SenderAccountLine::Refill()
 {
-    setText(kind_->IsTransfer() ? FormatAccount(remembered_) : AmountInWords(amount_->Value()));
+    setText(kind_->IsTransfer() ? GroupedAccount(remembered_) : AmountInWords(amount_->Value()));
     Check();
 }
 
 void SenderAccountLine::ShowRemembered()
 {
     if (kind_->IsTransfer())
-        setText(FormatAccount(remembered_));
+        setText(GroupedAccount(remembered_));
     Check();
 }
 

@@ -24,7 +24,7 @@ public:
     void SetRemembered(const QString &account) { remembered_ = account; }
 
     // For the operation kind: the amount in words, or the remembered account grouped
-    // (32 blanks when there is none); then checked.
+    // from its digits (32 blanks when there is none); then checked.
     void Refill();
     // After a sender was chosen: a transfer shows the remembered account, a deposit keeps
     // its words; then checked.
