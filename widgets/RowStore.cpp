@@ -2,6 +2,7 @@
 
 #include "Dataset.h"
 #include "ErrorReport.h"
+#include "MessageSeam.h"
 
 #include <exception>
 
@@ -22,4 +23,17 @@ StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &
         return StoreResult::Failed;
     }
     return RunGuarded(afterPost) ? StoreResult::Stored : StoreResult::PostedNotShown;
+}
+
+bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen)
+{
+    const auto onRow = [&] { return rows.isOpen() && rows.currentRow() >= 0 && rows.value(keyField).toInt() == id; };
+    if (onRow())
+        return true;
+    if (!rows.isOpen() || !rows.locate(keyField, id))
+        reopen();
+    if (onRow())
+        return true;
+    MessageSeam::warning(QStringLiteral("Tego przelewu nie ma już w wykazie; poprawki nie zostały zapisane."));
+    return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class Dataset;
@@ -22,3 +23,10 @@ enum class StoreResult {
 
 StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &write,
                      const std::function<void()> &afterPost);
+
+// Before an editor's "&Zapisz" changes the order it opened: the list normally still stands
+// on it, but a reopen that failed after an earlier store, or another window, may have moved
+// or closed it, and the change must never land on another order. Finds the order again
+// (reopen reads the list anew and positions it on id); false, after telling the user,
+// when the order is no longer in the list.
+bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen);
