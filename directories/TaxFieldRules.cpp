@@ -15,15 +15,6 @@
 
 namespace {
 
-QComboBox *codedList(QWidget *parent, const char *name, std::initializer_list<std::pair<QString, QString>> entries)
-{
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    for (const auto &[caption, code] : entries)
-        list->addItem(caption, code);
-    return list;
-}
-
 // A typed symbol takes at most 6 characters; an entry of the list may be longer ("PIT-36L").
 class FormSymbolValidator : public QValidator
 {
@@ -47,6 +38,15 @@ private:
 
 }
 
+QComboBox *NewCodedList(QWidget *parent, const char *name, const QList<std::pair<QString, QString>> &entries)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (const auto &[caption, code] : entries)
+        list->addItem(caption, code);
+    return list;
+}
+
 void TypeUpperCase(QLineEdit *line)
 {
     QObject::connect(line, &QLineEdit::textEdited, line, [line](const QString &text) {
@@ -61,7 +61,7 @@ void TypeUpperCase(QLineEdit *line)
 
 QComboBox *NewAccountKindList(QWidget *parent)
 {
-    return codedList(parent, "EdRodzajRach",
+    return NewCodedList(parent, "EdRodzajRach",
                      {{QStringLiteral("PIT"), QStringLiteral("P")},
                       {QStringLiteral("VAT"), QStringLiteral("V")},
                       {QStringLiteral("CIT"), QStringLiteral("C")},
@@ -71,7 +71,7 @@ QComboBox *NewAccountKindList(QWidget *parent)
 
 QComboBox *NewIdentifierTypeList(QWidget *parent)
 {
-    return codedList(parent, "EdTyp",
+    return NewCodedList(parent, "EdTyp",
                      {{QStringLiteral("N - NIP"), NipType},
                       {QStringLiteral("R - REGON"), QStringLiteral("R")},
                       {QStringLiteral("P - PESEL"), QStringLiteral("P")},

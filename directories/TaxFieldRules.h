@@ -2,7 +2,9 @@
 
 #include "NameLine.h"
 
+#include <QList>
 #include <QString>
+#include <utility>
 #include <optional>
 
 class QComboBox;
@@ -13,6 +15,9 @@ struct TaxAuthorityChoice;
 
 // The lists and lines peculiar to a tax order, and the rules by which a chosen tax
 // authority or payer fills them. Lists carry their stored one-character code as item data.
+
+// A fixed drop-down list whose entries carry the code that is stored as their item data.
+QComboBox *NewCodedList(QWidget *parent, const char *name, const QList<std::pair<QString, QString>> &entries);
 
 // Upper-cases what the user types, one character for one, keeping the cursor where it was.
 void TypeUpperCase(QLineEdit *line);
