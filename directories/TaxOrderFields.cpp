@@ -5,6 +5,7 @@
 #include "ErrorReport.h"
 #include "FDM.h"
 #include "FormParts.h"
+#include "IdentifierFill.h"
 #include "LengthCounter.h"
 #include "MoneyEdit.h"
 #include "OperationKind.h"
@@ -14,6 +15,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+
+namespace {
+
+const QString IdentifierCaption = QStringLiteral("NIP lub identyfikator uzupełniający");
+
+}
 
 TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
     : QObject(window), window_(window), otherKindGivesPit_(otherKindGivesPit)
@@ -95,7 +102,7 @@ QBoxLayout *TaxOrderFields::AmountRow() const
 QGridLayout *TaxOrderFields::IdentifierGrid() const
 {
     auto *identifier = new QGridLayout;
-    identifier->addWidget(Caption(QStringLiteral("NIP lub identyfikator uzupełniający"), EdNIP, window_), 0, 0);
+    identifier->addWidget(Caption(IdentifierCaption, EdNIP, window_), 0, 0);
     identifier->addWidget(EdNIP, 1, 0);
     identifier->addWidget(Caption(QStringLiteral("Typ &identyfikatora"), EdTyp, window_), 0, 1);
     identifier->addWidget(EdTyp, 1, 1);
@@ -131,12 +138,18 @@ void TaxOrderFields::Fill(const Dataset &row)
     EdNazwa1_Odb->setText(text("NAZWA1_ODB"));
     EdNazwa2_Odb->setText(text("NAZWA2_ODB"));
     EdKonto_Odb->SetDigits(text("KONTO_ODB"));
-    const QVariant amount = row.value(QStringLiteral("KWOTA"));
-    // A stored amount is never outside the field's range: the field put it there.
-    EdKwota->SetValue(amount.metaType() == QMetaType::fromType<Money>() ? amount.value<Money>() : Money());
+    const QVariant stored = row.value(QStringLiteral("KWOTA"));
+    const Money amount = stored.metaType() == QMetaType::fromType<Money>() ? stored.value<Money>() : Money();
+    // Another tool may have stored what the field cannot hold: the field then shows 0,00,
+    // and the user must know why before anything is saved.
+    if (!EdKwota->SetValue(amount)) {
+        EdKwota->SetValue(Money());
+        DM->ShowWarning(QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.")
+                            .arg(MoneyEdit::Grouped(amount)));
+    }
     EdNazwa1_Nad->setText(text("NAZWA1_NAD"));
     EdNazwa2_Nad->setText(text("NAZWA2_NAD"));
-    EdNIP->setText(text("IDENTYF"));
+    FillIdentifier(EdNIP, text("IDENTYF"), IdentifierCaption);
     EdOkres->setText(text("OKRES"));
     EdSymbol->setEditText(text("SYMBOLFORM"));
     EdIdentyfZobow->setText(text("IDENTYFZOB"));
@@ -200,5 +213,5 @@ void TaxOrderFields::NadawcaButtonClick()
 void TaxOrderFields::EdTypChange()
 {
     if (const auto number = payer_.ForType(SelectedCode(EdTyp)))
-        EdNIP->setText(*number);
+        FillIdentifier(EdNIP, *number, IdentifierCaption);
 }

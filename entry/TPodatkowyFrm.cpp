@@ -24,7 +24,6 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 namespace {
 
@@ -195,15 +194,8 @@ void TPodatkowyFrm::PostBtnClick()
         return;
 
     Dataset &list = DM->Podatkowe;
-    // Only the row this window opened (or has already added) is ever changed.
-    if (!IsNew && list.value(Id).toInt() != transferId_) {
-        if (!list.isOpen())
-            DM->ReopenTaxList(transferId_);
-        else
-            list.locate(Id, transferId_);
-        if (list.value(Id).toInt() != transferId_)
-            throw std::runtime_error("Przelew nie jest już w wykazie.");
-    }
+    if (!IsNew && !StandOnStoredRow(list, Id, transferId_, [this] { DM->ReopenTaxList(transferId_); }))
+        return;
 
     switch (StoreRow(list, IsNew, [this] { write(); }, [this] { DM->ReopenTaxList(transferId_); })) {
     case StoreResult::Stored:

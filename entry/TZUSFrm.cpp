@@ -6,6 +6,7 @@
 #include "FDM.h"
 #include "FieldLeave.h"
 #include "Globals.h"
+#include "IdentifierFill.h"
 #include "LengthCounter.h"
 #include "ModalSeam.h"
 #include "MoneyEdit.h"
@@ -14,7 +15,7 @@
 #include "RowStore.h"
 #include "SaveChecks.h"
 #include "TWybierzAdresatFrm.h"
-#include "UpperCase.h"
+#include "TaxFieldRules.h"
 #include "ValidityMark.h"
 
 #include <QComboBox>
@@ -62,30 +63,43 @@ constexpr int SignatureLength = 20;
 constexpr int FirstYear = 1990;
 constexpr int LastYear = 2100;
 
+const QString NipCaption = QStringLiteral("NIP płatnika");
+const QString SecondIdCaption = QStringLiteral("Drugi identyfikator płatnika");
+
 const QString InvalidAccountHint = QStringLiteral("Nieprawidłowy numer rachunku bankowego");
 
-// Each list entry begins with the one character that is stored.
-QString codeOf(const QComboBox *list)
-{
-    return list->currentIndex() < 0 ? QString() : list->currentText().left(1);
-}
-
-void selectCode(QComboBox *list, const QString &code)
-{
-    int found = -1;
-    for (int i = 0; i < list->count() && code.size() == 1; ++i)
-        if (list->itemText(i).startsWith(code))
-            found = i;
-    list->setCurrentIndex(found);
-}
-
+// Each list entry begins with the one character that is stored; a new order selects none.
 QComboBox *fixedList(const QStringList &entries, const char *name, QWidget *parent)
 {
-    auto *list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->addItems(entries);
+    QList<std::pair<QString, QString>> coded;
+    for (const QString &entry : entries)
+        coded.append({entry, entry.left(1)});
+    QComboBox *list = NewCodedList(parent, name, coded);
     list->setCurrentIndex(-1);
     return list;
+}
+
+// A declaration month or year that may be unknown: a stored row another tool wrote without
+// one shows the blank at the bottom of the range and keeps it, never a made-up date.
+QSpinBox *declarationPart(const char *name, int first, int last, QWidget *parent)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(first - 1, last);
+    spin->setSpecialValueText(QStringLiteral(" "));
+    return spin;
+}
+
+void fillDeclarationPart(QSpinBox *spin, const QVariant &stored)
+{
+    bool known = false;
+    const int value = stored.toInt(&known);
+    spin->setValue(known && !stored.isNull() && value > spin->minimum() ? value : spin->minimum());
+}
+
+QVariant declarationPartValue(const QSpinBox *spin)
+{
+    return spin->value() == spin->minimum() ? QVariant() : QVariant(spin->value());
 }
 
 QLineEdit *line(const char *name, int maxLength, QWidget *parent)
@@ -110,19 +124,6 @@ QString regionalAmount(Money amount)
         for (qsizetype at = whole.size() - 3; at > firstDigit; at -= 3)
             whole.insert(at, locale.groupSeparator());
     return whole + locale.decimalPoint() + plain.mid(point + 1);
-}
-
-// The declaration number is kept in capitals as it is typed, without moving the cursor.
-void keepUpperCase(QLineEdit *edit)
-{
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
-        const QString upper = UpperCp1250(text);
-        if (upper == text)
-            return;
-        const int cursor = edit->cursorPosition();
-        edit->setText(upper);
-        edit->setCursorPosition(cursor);
-    });
 }
 
 }
@@ -170,13 +171,9 @@ TZUSFrm::TZUSFrm(QWidget *parent) : QDialog(parent), clock_([] { return QDate::c
     EdTyp = fixedList(SecondIdTypes, "EdTyp", this);
     EdIdentyfUzup = line("EdIdentyfUzup", IdentifierLength, this);
     EdNrDekl = line("EdNrDekl", DeclarationNumberLength, this);
-    keepUpperCase(EdNrDekl);
-    EdMies = new QSpinBox(this);
-    EdMies->setObjectName(QStringLiteral("EdMies"));
-    EdMies->setRange(1, 12);
-    EdRok = new QSpinBox(this);
-    EdRok->setObjectName(QStringLiteral("EdRok"));
-    EdRok->setRange(FirstYear, LastYear);
+    TypeUpperCase(EdNrDekl);
+    EdMies = declarationPart("EdMies", 1, 12, this);
+    EdRok = declarationPart("EdRok", FirstYear, LastYear, this);
     EdPodpisA = line("EdPodpisA", SignatureLength, this);
     EdPodpisB = line("EdPodpisB", SignatureLength, this);
     EdPodpisC = line("EdPodpisC", SignatureLength, this);
@@ -242,9 +239,9 @@ void TZUSFrm::buildLayout()
 
     auto *identifiers = new QGridLayout;
     const struct { QString caption; QWidget *field; } labelled[] = {
-        {QStringLiteral("NIP płatnika"), EdNIP},
+        {NipCaption, EdNIP},
         {QStringLiteral("Typ drugiego identyf."), EdTyp},
-        {QStringLiteral("Drugi identyfikator płatnika"), EdIdentyfUzup},
+        {SecondIdCaption, EdIdentyfUzup},
         {QStringLiteral("Nr deklaracji"), EdNrDekl},
         {QStringLiteral("Miesiąc"), EdMies},
         {QStringLiteral("Rok"), EdRok},
@@ -356,7 +353,7 @@ void TZUSFrm::fillFromCurrentRow()
     EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
     for (const Payment &payment : payments_) {
         const QString number = QString::number(payment.number);
-        selectCode(payment.type, row.value(QStringLiteral("TYP_WPL_") + number).toString());
+        SelectCode(payment.type, row.value(QStringLiteral("TYP_WPL_") + number).toString());
         const Money amount = row.value(QStringLiteral("KWOTA_") + number).value<Money>();
         if (!payment.amount->SetValue(amount))
             DM->ShowWarning(QStringLiteral("Kwota %1 zapisana w składniku %2 wykracza poza zakres od 0 do %3; "
@@ -367,15 +364,15 @@ void TZUSFrm::fillFromCurrentRow()
     EdNazwa1_Nad->setText(row.value(QStringLiteral("NAZWA1_NAD")).toString());
     EdNazwa2_Nad->setText(row.value(QStringLiteral("NAZWA2_NAD")).toString());
     EdKonto_Nad->setText(row.value(QStringLiteral("KONTO_NAD")).toString());
-    EdNIP->setText(row.value(QStringLiteral("NIP_NAD")).toString());
-    EdIdentyfUzup->setText(row.value(QStringLiteral("IDENT_UZUP")).toString());
+    FillIdentifier(EdNIP, row.value(QStringLiteral("NIP_NAD")).toString(), NipCaption);
+    FillIdentifier(EdIdentyfUzup, row.value(QStringLiteral("IDENT_UZUP")).toString(), SecondIdCaption);
     EdNrDekl->setText(row.value(QStringLiteral("NR_DEKL")).toString());
-    EdMies->setValue(row.value(QStringLiteral("MIES_DEKL")).toInt());
-    EdRok->setValue(row.value(QStringLiteral("ROK_DEKL")).toInt());
+    fillDeclarationPart(EdMies, row.value(QStringLiteral("MIES_DEKL")));
+    fillDeclarationPart(EdRok, row.value(QStringLiteral("ROK_DEKL")));
     EdPodpisA->setText(row.value(QStringLiteral("PODPIS_A")).toString());
     EdPodpisB->setText(row.value(QStringLiteral("PODPIS_B")).toString());
     EdPodpisC->setText(row.value(QStringLiteral("PODPIS_C")).toString());
-    selectCode(EdTyp, row.value(QStringLiteral("TYP_IDENT")).toString());
+    SelectCode(EdTyp, row.value(QStringLiteral("TYP_IDENT")).toString());
 }
 
 void TZUSFrm::EdKwotaExit()
@@ -400,11 +397,11 @@ void TZUSFrm::UstawSkladkaBtnClick()
 
 void TZUSFrm::EdTypChange()
 {
-    const QString type = codeOf(EdTyp);
+    const QString type = SelectedCode(EdTyp);
     if (type == RegonType && !RegonNad.isEmpty())
-        EdIdentyfUzup->setText(RegonNad);
+        FillIdentifier(EdIdentyfUzup, RegonNad, SecondIdCaption);
     else if (type == PeselType && !PeselNad.isEmpty())
-        EdIdentyfUzup->setText(PeselNad);
+        FillIdentifier(EdIdentyfUzup, PeselNad, SecondIdCaption);
 }
 
 void TZUSFrm::NadButtonClick()
@@ -422,15 +419,15 @@ void TZUSFrm::TakePayer(const ContractorChoice &payer)
     RegonNad = payer.REGON;
     PeselNad = payer.PESEL;
     if (EdOperacja->IsTransfer())
-        EdKonto_Nad->setText(FormatAccount(payer.KONTO));
+        EdKonto_Nad->setText(GroupedAccount(payer.KONTO));
     EdKonto_NadExit();
-    EdNIP->setText(payer.NIP);
+    FillIdentifier(EdNIP, payer.NIP, NipCaption);
     if (EdIdentyfUzup->text().isEmpty()) {
-        const QString type = codeOf(EdTyp);
+        const QString type = SelectedCode(EdTyp);
         if (type == RegonType)
-            EdIdentyfUzup->setText(RegonNad);
+            FillIdentifier(EdIdentyfUzup, RegonNad, SecondIdCaption);
         else if (type == PeselType)
-            EdIdentyfUzup->setText(PeselNad);
+            FillIdentifier(EdIdentyfUzup, PeselNad, SecondIdCaption);
     }
     EdPodpisA->setText(payer.PODPIS_A_ZUS);
     EdPodpisB->setText(payer.PODPIS_B_ZUS);
@@ -467,7 +464,7 @@ void TZUSFrm::PostBtnClick()
     });
     if (!saved)
         return;
-    if (!isNew_ && !standOnOwnRow())
+    if (!isNew_ && !StandOnStoredRow(DM->Zusowe, QStringLiteral("PRZELEWID"), rowId_, [this] { DM->ReopenZusList(rowId_); }))
         return;
     Dataset &rows = DM->Zusowe;
     const StoreResult result = StoreRow(rows, isNew_, [this, &rows] { write(rows); },
@@ -481,22 +478,6 @@ void TZUSFrm::PostBtnClick()
         accept();
 }
 
-bool TZUSFrm::standOnOwnRow()
-{
-    Dataset &rows = DM->Zusowe;
-    const QString key = QStringLiteral("PRZELEWID");
-    if (rows.isOpen() && rows.value(key).toInt() == rowId_)
-        return true;
-    // A reopen that failed after the order was posted may have left the list closed;
-    // reopening it commits the order and finds it again.
-    if (!rows.isOpen())
-        DM->ReopenZusList(rowId_);
-    if (rows.isOpen() && rows.locate(key, rowId_))
-        return true;
-    DM->ShowWarning(QStringLiteral("Tego przelewu nie ma już w wykazie; poprawki nie zostały zapisane."));
-    return false;
-}
-
 void TZUSFrm::write(Dataset &rows)
 {
     if (isNew_) {
@@ -508,7 +489,7 @@ void TZUSFrm::write(Dataset &rows)
     rows.setValue(QStringLiteral("PRZELEW"), OperationKind::Code(transfer));
     for (const Payment &payment : payments_) {
         const QString number = QString::number(payment.number);
-        rows.setValue(QStringLiteral("TYP_WPL_") + number, codeOf(payment.type));
+        rows.setValue(QStringLiteral("TYP_WPL_") + number, SelectedCode(payment.type));
         rows.setValue(QStringLiteral("KWOTA_") + number, QVariant::fromValue(payment.amount->Value()));
         rows.setValue(QStringLiteral("NR_DEC_") + number, payment.decision->text());
     }
@@ -516,11 +497,11 @@ void TZUSFrm::write(Dataset &rows)
     rows.setValue(QStringLiteral("NAZWA1_NAD"), EdNazwa1_Nad->text());
     rows.setValue(QStringLiteral("NAZWA2_NAD"), EdNazwa2_Nad->text());
     rows.setValue(QStringLiteral("NIP_NAD"), EdNIP->text());
-    rows.setValue(QStringLiteral("TYP_IDENT"), codeOf(EdTyp));
+    rows.setValue(QStringLiteral("TYP_IDENT"), SelectedCode(EdTyp));
     rows.setValue(QStringLiteral("IDENT_UZUP"), EdIdentyfUzup->text());
     rows.setValue(QStringLiteral("NR_DEKL"), EdNrDekl->text());
-    rows.setValue(QStringLiteral("ROK_DEKL"), EdRok->value());
-    rows.setValue(QStringLiteral("MIES_DEKL"), EdMies->value());
+    rows.setValue(QStringLiteral("ROK_DEKL"), declarationPartValue(EdRok));
+    rows.setValue(QStringLiteral("MIES_DEKL"), declarationPartValue(EdMies));
     rows.setValue(QStringLiteral("PODPIS_A"), EdPodpisA->text());
     rows.setValue(QStringLiteral("PODPIS_B"), EdPodpisB->text());
     rows.setValue(QStringLiteral("PODPIS_C"), EdPodpisC->text());

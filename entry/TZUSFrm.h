@@ -64,7 +64,6 @@ private:
     void clearForNew();
     void fillFromCurrentRow();
     void write(Dataset &rows);
-    bool standOnOwnRow();
     void centreOnDesktop();
 
     OperationKind *EdOperacja;

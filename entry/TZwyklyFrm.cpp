@@ -65,7 +65,7 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     EdKonto_Nad = new SenderAccountLine(fields_->EdOperacja, fields_->EdKwota, form);
     EdKonto_Nad->setMinimumWidth(fontMetrics().averageCharWidth() * 46);
     fields_->SetSenderField(EdKonto_Nad, [this](const QString &account) {
-        rememberSender(account);
+        EdKonto_Nad->SetRemembered(account);
         EdKonto_Nad->ShowRemembered();
     });
     EdData = Named(new NullableDateEdit(form), "EdData");
@@ -148,19 +148,12 @@ void TZwyklyFrm::fill(const Dataset &row, const QString &amountOutOfRange)
     const Money amount = money(row, "KWOTA");
     if (!fields_->EdKwota->SetValue(amount))
         DM->ShowWarning(amountOutOfRange.arg(MoneyEdit::Grouped(amount)));
-    rememberSender(text(row, "KONTO_NAD"));
+    EdKonto_Nad->SetRemembered(text(row, "KONTO_NAD"));
     fields_->EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
     fields_->EdNazwa1_Nad->setText(text(row, "NAZWA1_NAD"));
     fields_->EdNazwa2_Nad->setText(text(row, "NAZWA2_NAD"));
     fields_->EdTytul1->setText(text(row, "TYTUL1_ZAPL"));
     fields_->EdTytul2->setText(text(row, "TYTUL2_ZAPL"));
-}
-
-void TZwyklyFrm::rememberSender(const QString &account)
-{
-    // Only the digits: an account kept with separators would not fit the grouped field
-    // whole, and its last digits would be lost on saving.
-    EdKonto_Nad->SetRemembered(DigitsOnly(account));
 }
 
 void TZwyklyFrm::EdOperacjaClick()
@@ -188,7 +181,7 @@ void TZwyklyFrm::ApplyTemplate(const Dataset &row)
 void TZwyklyFrm::PostBtnClick()
 {
     const bool passed = RunSaveChecks({
-        {[this] { return fields_->EdNazwa1_Odb->text().isEmpty(); }, QStringLiteral("Nazwa odbiorcy musi być podana."),
+        {[this] { return IsBlank(fields_->EdNazwa1_Odb); }, QStringLiteral("Nazwa odbiorcy musi być podana."),
          fields_->EdNazwa1_Odb},
         {[this] { return fields_->EdKonto_Odb->Digits().isEmpty(); }, QStringLiteral("Numer rachunku odbiorcy musi być podany."),
          fields_->EdKonto_Odb},
@@ -200,15 +193,15 @@ void TZwyklyFrm::PostBtnClick()
          QStringLiteral("Numer rachunku zleceniodawcy musi być podany."), EdKonto_Nad},
         {[this] { return fields_->EdOperacja->IsTransfer() && !IsValidAccount(EdKonto_Nad->text()); },
          QStringLiteral("Numer rachunku zleceniodawcy jest nieprawidłowy."), nullptr},
-        {[this] { return fields_->EdNazwa1_Nad->text().isEmpty(); }, QStringLiteral("Nazwa zleceniodawcy musi być podana."),
+        {[this] { return IsBlank(fields_->EdNazwa1_Nad); }, QStringLiteral("Nazwa zleceniodawcy musi być podana."),
          fields_->EdNazwa1_Nad},
-        {[this] { return fields_->EdTytul1->text().isEmpty(); }, QStringLiteral("Tytuł zapłaty musi być podany."), fields_->EdTytul1},
+        {[this] { return IsBlank(fields_->EdTytul1); }, QStringLiteral("Tytuł zapłaty musi być podany."), fields_->EdTytul1},
         // A half-typed date must not be stored as "no date".
         {[this] { return EdData->HasInvalidText(); }, QStringLiteral("Nieprawidłowa data."), EdData},
     });
     if (!passed)
         return;
-    if (!isNew_ && !standOnOwnRow())
+    if (!isNew_ && !StandOnStoredRow(DM->Zwykle, IdColumn, rowId_, [this] { DM->ReopenOrdinaryList(rowId_); }))
         return;
 
     Dataset &rows = DM->Zwykle;
@@ -236,22 +229,6 @@ void TZwyklyFrm::PostBtnClick()
     case StoreResult::Failed:
         break;
     }
-}
-
-bool TZwyklyFrm::standOnOwnRow()
-{
-    // Normally the list still stands on this window's order; after a reopen that
-    // failed it may not, and the change must not land on another order.
-    Dataset &rows = DM->Zwykle;
-    const auto onOwnRow = [&] { return rows.isOpen() && rows.currentRow() >= 0 && rows.value(IdColumn).toInt() == rowId_; };
-    if (onOwnRow())
-        return true;
-    if (!rows.isOpen() || !rows.locate(IdColumn, rowId_))
-        DM->ReopenOrdinaryList(rowId_);
-    if (onOwnRow())
-        return true;
-    DM->ShowWarning(QStringLiteral("Tego przelewu nie ma już w wykazie; zmian nie można zapisać."));
-    return false;
 }
 
 void TZwyklyFrm::write(Dataset &rows)

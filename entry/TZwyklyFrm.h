@@ -37,9 +37,7 @@ private:
     void ApplyTemplate(const Dataset &row);
     // The fields an order and a template share; the warning's %1 is an amount the field cannot hold.
     void fill(const Dataset &row, const QString &amountOutOfRange);
-    void rememberSender(const QString &account);
     void write(Dataset &rows);
-    bool standOnOwnRow();
 
     OrdinaryOrderFields *fields_;
     SenderAccountLine *EdKonto_Nad;

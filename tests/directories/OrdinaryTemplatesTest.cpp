@@ -51,9 +51,13 @@ TEST_F(OrdinaryTemplates, OnlyTheNameIsRequiredAndADuplicateNameKeepsTheEditorOp
         QString recipientAccount;
         QStringList warnings;
         bool stored;
+        QString senderAccount = {};
     } rows[] = {
         {"a name alone", "TYLKO NAZWA", "", {}, true},
         {"no name", "", RecipientAccount, {"Nazwa szablonu musi być podana."}, false},
+        {"a name of blanks names nothing", "   ", RecipientAccount, {"Nazwa szablonu musi być podana."}, false},
+        {"a wrong sender account only warns", "ZŁY NADAWCA", "", {"Numer rachunku zleceniodawcy jest nieprawidłowy."},
+         true, WrongAccount},
         {"a wrong account only warns", "ZŁE KONTO", WrongAccount, {"Numer rachunku odbiorcy jest nieprawidłowy."}, true},
         {"a duplicate name", "ISTNIEJĄCY", "", {"Nazwa szablonu przelewu nie może się powtarzać!"}, false},
     };
@@ -65,6 +69,7 @@ TEST_F(OrdinaryTemplates, OnlyTheNameIsRequiredAndADuplicateNameKeepsTheEditorOp
         on("TSzablonZwyklyFrm", [&](QDialog &editor) {
             type(editor, "EdNazwa", row.name);
             type(editor, "EdKonto_Odb", row.recipientAccount);
+            type(editor, "EdKonto_Nad", row.senderAccount);
             const int result = press(editor, "PostBtn");
             focus = focusName(editor);
             kept = control<QLineEdit>(editor, "EdNazwa")->text();

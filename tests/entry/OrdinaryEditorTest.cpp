@@ -173,6 +173,13 @@ TEST_F(OrdinaryEditorTest, SavingRunsTheChecksInOrderStoppingAtAMissingFieldAndO
          {"Numer rachunku zleceniodawcy jest nieprawidłowy.", "Nazwa zleceniodawcy musi być podana."}, "EdNazwa1_Nad"},
         {"no title", [](TZwyklyFrm &e) { line(e, "EdTytul1")->clear(); }, {"Tytuł zapłaty musi być podany."},
          "EdTytul1"},
+        // Blanks alone would print empty boxes.
+        {"a recipient name of blanks", [](TZwyklyFrm &e) { line(e, "EdNazwa1_Odb")->setText("   "); },
+         {"Nazwa odbiorcy musi być podana."}, "EdNazwa1_Odb"},
+        {"a sender name of blanks", [](TZwyklyFrm &e) { line(e, "EdNazwa1_Nad")->setText(" "); },
+         {"Nazwa zleceniodawcy musi być podana."}, "EdNazwa1_Nad"},
+        {"a title of blanks", [](TZwyklyFrm &e) { line(e, "EdTytul1")->setText("  "); },
+         {"Tytuł zapłaty musi być podany."}, "EdTytul1"},
         {"a deposit needs no sender account",
          [](TZwyklyFrm &e) {
              line(e, "EdKonto_Nad")->clear();

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ protected:
     template<typename Control = QWidget>
     Control *control(const char *name) const
     {
-        auto *found = frm.findChild<Control *>(QLatin1String(name));
+        auto *found = frm->findChild<Control *>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -77,9 +78,9 @@ protected:
     // Presses "&Zapisz" and tells whether the window closed.
     bool save()
     {
-        frm.setResult(QDialog::Rejected);
+        frm->setResult(QDialog::Rejected);
         control<QPushButton>("PostBtn")->click();
-        return frm.result() == QDialog::Accepted;
+        return frm->result() == QDialog::Accepted;
     }
 
     // Opens the window, lets the test act in it as the user, and gives ShowNew's or ShowCurrent's answer.
@@ -91,9 +92,9 @@ protected:
                 return d.result();
             }
             act();
-            return frm.result();
+            return frm->result();
         };
-        return isNew ? frm.ShowNew() : frm.ShowCurrent();
+        return isNew ? frm->ShowNew() : frm->ShowCurrent();
     }
 
     int storedOrders()
@@ -121,7 +122,11 @@ protected:
     MessageRecorder messages;
     ModalScript modal;
     TDM dm;
-    TZUSFrm frm;
+    // A new window, as the main window opens for every use: what one use typed must not
+    // stand in for what the next one reads.
+    void freshWindow() { frm = std::make_unique<TZUSFrm>(); }
+
+    std::unique_ptr<TZUSFrm> frm = std::make_unique<TZUSFrm>();
 };
 
 }
@@ -136,7 +141,7 @@ TEST_F(ZusEditor, ANewOrderIsATransferForLastMonthsDeclaration)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.today.toString(Qt::ISODate).toStdString());
-        frm.SetClock([&row] { return row.today; });
+        frm->SetClock([&row] { return row.today; });
         run(true, [&] {
             EXPECT_EQ(control<QSpinBox>("EdMies")->value(), row.month);
             EXPECT_EQ(control<QSpinBox>("EdRok")->value(), row.year);
@@ -144,7 +149,7 @@ TEST_F(ZusEditor, ANewOrderIsATransferForLastMonthsDeclaration)
             EXPECT_TRUE(control<QRadioButton>("Przelew")->isChecked());
             for (const char *type : {"EdTypWpl51", "EdTypWpl52", "EdTypWpl53", "EdTyp"})
                 EXPECT_EQ(list(type)->currentIndex(), -1) << type;
-            EXPECT_EQ(frm.focusWidget(), control("Przelew"));
+            EXPECT_EQ(frm->focusWidget(), control("Przelew"));
             fillValid();
             EXPECT_TRUE(save());
         });
@@ -195,11 +200,11 @@ TEST_F(ZusEditor, SavingChecksInOrderAndStopsAtTheFirstMissingField)
         const bool stored = run(true, [&] {
             fillValid();
             row.change();
-            frm.setFocus();
+            frm->setFocus();
             const bool closed = save();
             EXPECT_EQ(closed, row.focus == nullptr);
             if (row.focus) {
-                EXPECT_EQ(frm.focusWidget(), control(row.focus));
+                EXPECT_EQ(frm->focusWidget(), control(row.focus));
             }
         });
         EXPECT_EQ(messages.warnings, row.warnings);
@@ -232,13 +237,62 @@ TEST_F(ZusEditor, StoresWhatWasEnteredAndAStoredOrderSavesBackUnchanged)
 
         const int orders = storedOrders();
         dm.ReopenZusList(dm.Zusowe.value("PRZELEWID").toInt());
+        freshWindow();
         EXPECT_TRUE(run(false, [&] {
-            EXPECT_FALSE(frm.IsNew());
+            EXPECT_FALSE(frm->IsNew());
             EXPECT_EQ(line("EdKonto_Nad")->text(), row.transfer ? ValidAccount : QString());
             EXPECT_TRUE(save());
         }));
         EXPECT_EQ(currentRow(), stored);
         EXPECT_EQ(storedOrders(), orders);
+    }
+}
+
+TEST_F(ZusEditor, ARowAnotherToolWroteShowsWhatItHoldsOrWarnsAndNeverSavesAMadeUpOrCutValue)
+{
+    const struct {
+        const char *what;
+        QString month, year, nip, secondId;  // as SQL literals
+        QString monthShown, nipShown, secondIdShown;
+        QStringList warnings;
+        QStringList storedAfter;  // columns after "&Zapisz"
+    } rows[] = {
+        {"no declaration month and year stay none", "null", "null", "'123-456-32-18'", "'123456785'", "", "123-456-32-18",
+         "123456785", {}, {"MIES_DEKL=", "ROK_DEKL=", "NIP_NAD=123-456-32-18"}},
+        {"a month and year are shown and kept", "7", "2025", "'123-456-32-18'", "'123456785'", "7", "123-456-32-18",
+         "123456785", {}, {"MIES_DEKL=7", "ROK_DEKL=2025"}},
+        {"a NIP too long for the field shows and stores it without separators", "7", "2025", "'PL 123-456-32-18'",
+         "'123456785'", "7", "PL1234563218", "123456785", {"NIP płatnika jest nieprawidłowy."},
+         {"NIP_NAD=PL1234563218"}},
+        {"a second identifier whose digits do not fit is not cut", "7", "2025", "'123-456-32-18'",
+         "'123456789012345678'", "7", "123-456-32-18", "",
+         {"Drugi identyfikator płatnika „123456789012345678” nie mieści się w polu (najwyżej 14 znaków); wpisz go "
+          "ręcznie.",
+          "Drugi identyfikator płatnika musi być podany."},
+         {"IDENT_UZUP=123456789012345678"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        db.execute({"delete from ZUS",
+                    "insert into ZUS (PRZELEWID, PRZELEW, TYP_WPL_51, KWOTA_51, KWOTA_52, KWOTA_53, KONTO_NAD, NAZWA1_NAD, "
+                    "NIP_NAD, TYP_IDENT, IDENT_UZUP, NR_DEKL, DATA_WPR, MIES_DEKL, ROK_DEKL) values (500, 'T', 'S', 100, 0, "
+                    "0, '"
+                        + ValidAccount + "', 'Jan', " + row.nip + ", 'R', " + row.secondId + ", '01', current_timestamp, " + row.month
+                        + ", " + row.year + ")"});
+        dm.ReopenZusList(500);
+        messages.warnings.clear();
+        freshWindow();
+        run(false, [&] {
+            EXPECT_EQ(control<QSpinBox>("EdMies")->text().trimmed(), row.monthShown);
+            EXPECT_EQ(line("EdNIP")->text(), row.nipShown);
+            EXPECT_EQ(line("EdIdentyfUzup")->text(), row.secondIdShown);
+            save();
+        });
+        EXPECT_EQ(messages.warnings, row.warnings);
+        dm.ReopenZusList(500);
+        const QStringList stored = currentRow();
+        for (const QString &expected : row.storedAfter)
+            EXPECT_TRUE(stored.contains(expected)) << expected.toStdString() << " in " << stored.join(", ").toStdString();
     }
 }
 
@@ -289,6 +343,10 @@ TEST_F(ZusEditor, ThePayerChosenFillsTheOrderAndTheSecondIdentifier)
         QString accountShown, secondIdShown;
         int typeChosenAfter;    // EdTyp chosen by the user afterwards, -1 none
         QString secondIdAfter;
+        // The payer's NIP and REGON as the directory keeps them, and the NIP shown: the
+        // form's fields hold 14 characters, and a cut identifier must never be stored.
+        QString nip = "123-456-32-18", regon = "123456785", nipShown = "123-456-32-18";
+        QStringList warnings = {};
     } rows[] = {
         {"transfer, no type", true, ValidAccount, -1, "", FormatAccount(ValidAccount), "", 1, "123456785"},
         {"REGON type", true, "", 1, "", FormatAccount(QString()), "123456785", 0, "123456785"},
@@ -297,10 +355,23 @@ TEST_F(ZusEditor, ThePayerChosenFillsTheOrderAndTheSecondIdentifier)
          1, "123456785"},
         {"NUSP type, invalid account", true, "61109010140000071219812875", 0, "",
          FormatAccount("61109010140000071219812875"), "", 2, "44051401359"},
+        {"an account kept with separators lands digit by digit", true, "61 1090 1014 0000 0712 1981 2874", -1, "",
+         FormatAccount(ValidAccount), "", -1, ""},
+        {"a NIP too long as written loses its separators", true, ValidAccount, -1, "", FormatAccount(ValidAccount), "",
+         -1, "", "PL 123-456-32-18", "123456785", "PL1234563218"},
+        {"a long REGON loses its separators", true, ValidAccount, 1, "", FormatAccount(ValidAccount),
+         "12345678512347", -1, "12345678512347", "123-456-32-18", "123-456-785-12347"},
+        {"a REGON chosen by its type afterwards too", true, ValidAccount, 0, "",
+         FormatAccount(ValidAccount), "", 1, "12345678512347", "123-456-32-18", "123-456-785-12347"},
+        {"an identifier whose digits do not fit is refused with a word", true, ValidAccount, -1, "",
+         FormatAccount(ValidAccount), "", -1, "", "PL 1234567890123456", "123456785", "",
+         {"NIP płatnika „PL 1234567890123456” nie mieści się w polu (najwyżej 14 znaków); wpisz go ręcznie."}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
-        db.execute({"update ADRESACI set KONTO = '" + row.account + "'"});
+        db.execute({"update ADRESACI set KONTO = '" + row.account + "', NIP = '" + row.nip + "', REGON = '" + row.regon
+                    + "'"});
+        messages.warnings.clear();
         run(true, [&] {
             transfer(row.transfer);
             line("EdKonto_Nad")->setText("typed");
@@ -313,7 +384,7 @@ TEST_F(ZusEditor, ThePayerChosenFillsTheOrderAndTheSecondIdentifier)
             EXPECT_EQ(line("EdNazwa2_Nad")->text(), "Usługi");
             EXPECT_EQ(line("EdKonto_Nad")->text(), row.accountShown);
             EXPECT_EQ(IsMarkedInvalid(line("EdKonto_Nad")), row.transfer && !IsValidAccount(row.accountShown));
-            EXPECT_EQ(line("EdNIP")->text(), "123-456-32-18");
+            EXPECT_EQ(line("EdNIP")->text(), row.nipShown);
             EXPECT_EQ(line("EdIdentyfUzup")->text(), row.secondIdShown);
             EXPECT_EQ(line("EdPodpisA")->text(), "Jan Kowalski");
             EXPECT_EQ(line("EdPodpisB")->text(), "");
@@ -324,6 +395,7 @@ TEST_F(ZusEditor, ThePayerChosenFillsTheOrderAndTheSecondIdentifier)
             }
             EXPECT_EQ(line("EdIdentyfUzup")->text(), row.secondIdAfter);
         });
+        EXPECT_EQ(messages.warnings, row.warnings);
     }
 }
 

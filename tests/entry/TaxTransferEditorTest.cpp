@@ -372,6 +372,88 @@ TEST_F(TaxTransferEditorTest, AStoredTransferOpensAsStoredAndSavesBackUnchanged)
     EXPECT_TRUE(messages.warnings.isEmpty()) << str(messages.warnings.join(u'\n'));
 }
 
+TEST_F(TaxTransferEditorTest, AStoredTransferKnowsItsAuthoritysAccountsButNoPayerUntilOneIsChosen)
+{
+    const struct {
+        const char *what;
+        bool transfer;
+        std::function<void(TaxTransferEditorTest &, QDialog &)> act;
+        const char *field;
+        QString shown;
+    } rows[] = {
+        {"the kind puts the stored authority's account", true,
+         [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("VAT")); }, "EdKonto_Odb", FormatAccount(Vat)},
+        {"PESEL with no payer chosen empties the identifier", true,
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("P - PESEL")); }, "EdNIP", QString()},
+        {"a payer chosen for a deposit keeps the amount in words", false,
+         [](auto &t, QDialog &d) { t.choosePayer(d); }, "EdKonto_Nad", AmountInWords(Money::fromZloty(1500))},
+        {"a payer chosen for a transfer shows its account", true, [](auto &t, QDialog &d) { t.choosePayer(d); },
+         "EdKonto_Nad", FormatAccount(PayerAccount)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        db.execute({QStringLiteral("delete from PODATKOWE"),
+                    QStringLiteral("insert into PODATKOWE (PRZELEWID, ODBIORCAID, NAZWA1_ODB, KONTO_ODB, RODZAJ_RACH, "
+                                   "PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, IDENTYF, TYPIDENTYF, DATA_WPR) values (500, 1, "
+                                   "'Urząd', '%1', 'P', '%2', 1500, 'Jan', '%3', 'ABC 123', 'N', current_timestamp)")
+                        .arg(Pit, row.transfer ? QStringLiteral("T") : QStringLiteral("N"), WrongAccount)});
+        dm.ReopenTaxList(500);
+        edit(false, [&](QDialog &dialog) {
+            row.act(*this, dialog);
+            EXPECT_EQ(line(dialog, row.field)->text(), row.shown);
+        });
+    }
+}
+
+TEST_F(TaxTransferEditorTest, ARowAnotherToolWroteShowsWhatItHoldsOrWarnsAndNeverSavesACutOrUnseenValue)
+{
+    const QString outOfRange = QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.");
+    const struct {
+        const char *what;
+        QString amount, payerAccount, identifier;  // as SQL literals
+        QString accountShown, identifierShown;
+        QStringList warnings;
+        QString amountAfter, payerAccountAfter, identifierAfter;  // stored after "&Zapisz"
+    } rows[] = {
+        {"a payer account kept with separators lands digit by digit", "1500", "'61 1090 1014 0000 0712 1981 2874'",
+         "'ABC 123'", FormatAccount(PayerAccount), "ABC 123", {}, "1500.00", PayerAccount, "ABC 123"},
+        {"an amount above the field's range is told and never saved as 0", "5000000000", "'" + PayerAccount + "'",
+         "'ABC 123'", FormatAccount(PayerAccount), "ABC 123",
+         {outOfRange.arg(QStringLiteral("5 000 000 000,00")), "Kwota musi być podana."}, "5000000000.00",
+         PayerAccount, "ABC 123"},
+        {"a negative amount too", "-5", "'" + PayerAccount + "'", "'ABC 123'", FormatAccount(PayerAccount), "ABC 123",
+         {outOfRange.arg(QStringLiteral("-5,00")), "Kwota musi być podana."}, "-5.00", PayerAccount, "ABC 123"},
+        {"an identifier too long as written loses its separators", "1500", "'" + PayerAccount + "'",
+         "'PL 123-456-32-18'", FormatAccount(PayerAccount), "PL1234563218", {}, "1500.00", PayerAccount,
+         "PL1234563218"},
+        {"an identifier whose digits do not fit is never cut", "1500", "'" + PayerAccount + "'",
+         "'1234-5678-9012-3456'", FormatAccount(PayerAccount), "",
+         {"NIP lub identyfikator uzupełniający „1234-5678-9012-3456” nie mieści się w polu (najwyżej 14 znaków); "
+          "wpisz go ręcznie."},
+         "1500.00", PayerAccount, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        db.execute({QStringLiteral("delete from PODATKOWE"),
+                    QStringLiteral("insert into PODATKOWE (PRZELEWID, ODBIORCAID, NAZWA1_ODB, KONTO_ODB, RODZAJ_RACH, "
+                                   "PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, IDENTYF, TYPIDENTYF, OKRES, DATA_WPR) values (500, 1, "
+                                   "'Urząd', '%1', 'P', 'T', %2, 'Jan', %3, %4, 'N', '24M01', current_timestamp)")
+                        .arg(Pit, row.amount, row.payerAccount, row.identifier)});
+        dm.ReopenTaxList(500);
+        messages.warnings.clear();
+        edit(false, [&](QDialog &dialog) {
+            EXPECT_EQ(line(dialog, "EdKonto_Nad")->text(), row.accountShown);
+            EXPECT_EQ(line(dialog, "EdNIP")->text(), row.identifierShown);
+            save(dialog);
+        });
+        EXPECT_EQ(messages.warnings, row.warnings);
+        dm.ReopenTaxList(500);
+        EXPECT_EQ(dm.Podatkowe.value(QStringLiteral("KWOTA")).value<Money>().toPlainString(2), row.amountAfter);
+        EXPECT_EQ(column("KONTO_NAD"), row.payerAccountAfter);
+        EXPECT_EQ(column("IDENTYF"), row.identifierAfter);
+    }
+}
+
 TEST_F(TaxTransferEditorTest, AFailedStoreLeavesNoRowBehindAndAFailedReopenNeverAddsASecond)
 {
     const QString listSql = QStringLiteral("select *\nfrom PODATKOWE\norder by PRZELEWID desc");
