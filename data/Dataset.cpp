@@ -177,6 +177,8 @@ QVariant Dataset::valueAt(int row, int column) const
 
 std::vector<QVariant> &Dataset::values(int row)
 {
+    if (row < 0 || row >= fetchedCount())
+        throw FbError(QStringLiteral("%1: brak wiersza %2 na liście.").arg(name_).arg(row + 1));
     Row &stored = rows_[size_t(row)];
     if (!stored.values) {
         auto values = std::make_unique<std::vector<QVariant>>();
@@ -296,9 +298,16 @@ void Dataset::remove()
     // the rows of the list.
     if (!controlsDisabled())
         emit rowRemoved(removed);
-    if (removed >= fetchedCount())
-        fetchMore(1);
+    // The row is gone whatever reading on brings: the list stands on a row it holds
+    // before it asks the cursor for the one that takes the deleted row's place.
     current_ = rows_.empty() ? -1 : qMin(removed, fetchedCount() - 1);
+    try {
+        if (removed >= fetchedCount() && fetchMore(1) > 0)
+            current_ = removed;
+    } catch (...) {
+        notifyCurrent();
+        throw;
+    }
     notifyCurrent();
 }
 

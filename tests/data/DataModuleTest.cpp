@@ -417,3 +417,37 @@ TEST_F(DataModule, AListIgnoresAnotherDesktopsCommittedChangeUntilReopened)
     EXPECT_EQ(dm.Zwykle.value("NAZWA1_ODB").toString(), "Po zmianie");
     EXPECT_TRUE(dm.Zwykle.locate("PRZELEWID", added));
 }
+
+// When the row after the last one read cannot be read, deleting that last row still
+// leaves the list on a row it holds: what follows (editing, deleting again, reading)
+// works on that row and never past the end.
+TEST_F(DataModule, DeletingTheLastRowReadWhenTheNextCannotBeReadStaysOnARowOfTheList)
+{
+    // 65 orders; the oldest fails to read (a division by zero in its computed column),
+    // so the first 64 come in the first batch and the 65th fails when the list reads on.
+    db.execute({"insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) with recursive r(n) as "
+                "(select 1 from rdb$database union all select n + 1 from r where n < 65) "
+                "select n, n, current_timestamp from r"});
+    FbTransaction transaction(dm.Baza);
+    Dataset list(transaction, "Zwykle");
+    list.setSelectSql("select PRZELEWID, KWOTA, 1 / (PRZELEWID - 1) as ODWROTNOSC from ZWYKLE order by PRZELEWID desc");
+    list.setUpdateSql("update ZWYKLE set KWOTA = :KWOTA where PRZELEWID = :OLD_PRZELEWID");
+    list.setDeleteSql("delete from ZWYKLE where PRZELEWID = :OLD_PRZELEWID");
+    list.open();
+    ASSERT_EQ(list.fetchedCount(), 64);
+    list.setCurrentRow(63); // order 2, the last one read
+    EXPECT_THROW(list.remove(), FbError);
+    EXPECT_EQ(list.fetchedCount(), 63);
+    ASSERT_EQ(list.currentRow(), 62);
+    EXPECT_EQ(list.value("PRZELEWID").toInt(), 3);
+
+    list.edit();
+    list.setValue("KWOTA", QVariant::fromValue(Money::fromZloty(30)));
+    list.post();
+    list.remove();
+    EXPECT_EQ(list.value("PRZELEWID").toInt(), 4);
+    transaction.commit();
+    dm.ReopenOrdinaryList(0);
+    dm.Zwykle.fetchAll();
+    EXPECT_EQ(dm.Zwykle.fetchedCount(), 63); // orders 1 and 4..65
+}
