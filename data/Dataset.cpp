@@ -1,6 +1,7 @@
 #include "Dataset.h"
 
 #include "Money.h"
+#include "UnreadableValue.h"
 
 #include <cstring>
 
@@ -220,10 +221,21 @@ void Dataset::append()
 void Dataset::edit()
 {
     requireBrowse("edit");
-    if (current_ < 0)
-        throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
+    requireEditable();
     editBackup_ = values(current_);
     state_ = State::Edit;
+}
+
+void Dataset::requireEditable() const
+{
+    if (current_ < 0 || current_ >= fetchedCount())
+        throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
+    for (int column = 0; column < fields_.size(); ++column) {
+        const QVariant value = valueAt(current_, column);
+        if (IsUnreadable(value))
+            throw FbError(QStringLiteral("Tej pozycji nie można poprawić: %1. Można ją tylko usunąć.")
+                              .arg(value.value<UnreadableValue>().reason));
+    }
 }
 
 void Dataset::post()

@@ -6,6 +6,7 @@
 #include "MessageRecorder.h"
 #include "Money.h"
 #include "NamedParams.h"
+#include "UnreadableValue.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST_F(FirebirdLayer, NullsDatesAndPolishTextsRoundTrip)
     const QVector<QVariant> row = firstRow("select NAZWA1_ODB, NAZWA2_ODB, DATA_WPR, DATA_PRZEK, PRZELEW from ZWYKLE");
     EXPECT_EQ(row.value(0).toString(), QString("Zażółć gęślą jaźń – €"));
     EXPECT_FALSE(row.value(1).isValid());
-    EXPECT_EQ(row.value(2).toDateTime(), QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+    EXPECT_EQ(row.value(2).toDateTime(), QDateTime(QDate(2026, 12, 9), QTime(10, 30), Qt::UTC)); // as stored
     EXPECT_FALSE(row.value(3).isValid());
     EXPECT_FALSE(row.value(4).isValid());
     // The bytes in the database are Windows-1250, not UTF-8 or '?'.
@@ -204,6 +205,9 @@ TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
         {"select cast(:V as numeric(9,2)) from rdb$database", QVariant::fromValue(Money::fromZloty(30000000)), true},
         {"select cast(:V as numeric(18,6)) from rdb$database", QVariant::fromValue(Money::fromZloty(10000000000000LL)), true},
         {"select cast(:V as numeric(18,6)) from rdb$database", QVariant::fromValue(Money::fromZloty(1000000)), false},
+        // A value that could not be read is never written back, as nothing or as 0.
+        {"select cast(:V as numeric(18,2)) from rdb$database", QVariant::fromValue(UnreadableValue{.stored = "0", .reason = {}}), true},
+        {"select cast(:V as varchar(20)) from rdb$database", QVariant::fromValue(UnreadableValue{.stored = "0", .reason = {}}), true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.sql) + " " + c.value.toString().toStdString());
@@ -235,13 +239,17 @@ TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
     }
     EXPECT_FALSE(firstRow("select DATA_PRZEK from ZWYKLE").value(0).isValid());
 
-    // More than a Money holds, read back from the database.
+    // More than a Money holds, read back from the database: shown as stored, not as a number.
     FbTransaction transaction(connection);
     FbQuery query(transaction);
-    query.setSql("select cast(9999999999999999.99 as numeric(18,2)) from rdb$database");
+    query.setSql("select cast(9999999999999999.99 as numeric(18,2)), cast(-9999999999999999.99 as numeric(18,2)), "
+                 "cast(-0.05 as numeric(18,2)) from rdb$database");
     query.open();
     QVector<QVariant> row;
-    EXPECT_THROW(query.fetch(row), FbError);
+    ASSERT_TRUE(query.fetch(row));
+    EXPECT_EQ(row.value(0).value<UnreadableValue>().stored, "9999999999999999,99");
+    EXPECT_EQ(row.value(1).value<UnreadableValue>().stored, "-9999999999999999,99");
+    EXPECT_EQ(row.value(2).value<Money>(), Money::fromRaw(-500));
 }
 
 TEST(Money, ParsingRefusesWhatA64BitAmountCannotHold)
