@@ -1,7 +1,6 @@
 #include "Dataset.h"
 
 #include "Money.h"
-#include "UnreadableValue.h"
 
 #include <cstring>
 
@@ -230,12 +229,18 @@ void Dataset::requireEditable() const
 {
     if (current_ < 0 || current_ >= fetchedCount())
         throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
+    if (const std::optional<UnreadableValue> unreadable = unreadableValue())
+        throw FbError(QStringLiteral("Tej pozycji nie można poprawić: %1. Można ją tylko usunąć.").arg(unreadable->reason));
+}
+
+std::optional<UnreadableValue> Dataset::unreadableValue() const
+{
     for (int column = 0; column < fields_.size(); ++column) {
         const QVariant value = valueAt(current_, column);
         if (IsUnreadable(value))
-            throw FbError(QStringLiteral("Tej pozycji nie można poprawić: %1. Można ją tylko usunąć.")
-                              .arg(value.value<UnreadableValue>().reason));
+            return value.value<UnreadableValue>();
     }
+    return std::nullopt;
 }
 
 void Dataset::post()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FbQuery.h"
+#include "UnreadableValue.h"
 
 #include <QObject>
 #include <QStringList>
@@ -78,6 +79,8 @@ public:
     // could be read: a row is never stored back with a value the user did not see.
     // Windows ask before they open an editor on the current row.
     void requireEditable() const;
+    // The first value of the current row that could not be read, or nothing.
+    std::optional<UnreadableValue> unreadableValue() const;
     // Stores the pending insertion or change; on failure the post-error handler decides.
     void post();
     // Forgets the pending insertion or change: an inserted row disappears, an edited one

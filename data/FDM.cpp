@@ -236,7 +236,10 @@ QString TDM::ZusTableStatement()
 void TDM::UpgradeContractorsTable()
 {
     OpenQuery(QStringLiteral("SELECT *\nFROM Adresaci\nWHERE AdresatId=0"));
-    if (q.fieldNames().contains(QStringLiteral("TYP_ID_ZUS")))
+    const bool upgraded = q.fieldNames().contains(QStringLiteral("TYP_ID_ZUS"));
+    // Only the columns mattered: no snapshot of the start is kept for the whole run.
+    trq.commit();
+    if (upgraded)
         return;
     trUpg.commit();
     trUpg.start();
@@ -248,7 +251,9 @@ void TDM::UpgradeContractorsTable()
 void TDM::EnsureZusTable()
 {
     OpenQuery(QStringLiteral("SELECT RDB$RELATION_NAME\nFROM RDB$RELATIONS\nWHERE RDB$RELATION_NAME = 'ZUS'"));
-    if (!q.isEmpty())
+    const bool present = !q.isEmpty();
+    trq.commit();
+    if (present)
         return;
     trUpg.commit();
     trUpg.start();

@@ -200,6 +200,23 @@ TEST_F(DataModule, OneRowQueriesHoldTheRowOrNothing)
     EXPECT_TRUE(dm.trZwykly.isActive());
 }
 
+// After the start only the lists hold a snapshot; the checks of the start-up keep none.
+TEST_F(DataModule, StartUpLeavesOnlyTheListsTransactionsActive)
+{
+    const struct
+    {
+        FbTransaction &transaction;
+        bool active;
+    } cases[] = {
+        {dm.trZwykle, true}, {dm.trPodatkowe, true}, {dm.trZusowe, true}, {dm.trAdresaci, true},
+        {dm.trUrzedy, true}, {dm.trTytuly, true}, {dm.trSzZwykle, true}, {dm.trSzPodatkowe, false},
+        {dm.trZwykly, false}, {dm.trPodatkowy, false}, {dm.trZus, false}, {dm.PodatkoweTrans, false},
+        {dm.UstawoweTrans, false}, {dm.trq, false}, {dm.TrFunc, false}, {dm.trUpg, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.transaction.isActive(), c.active) << c.transaction.description().toStdString();
+}
+
 TEST_F(DataModule, DeletingLandsOnTheFollowingRowOrTheNewLast)
 {
     const qint32 a = addOrdinary("A");

@@ -257,6 +257,7 @@ TEST_F(InterestWindow, AFailedCalculationLeavesNoTotalToHandBack)
                     "900000000000000)"});
         calculate(window, "2004-03-15", "2004-06-10", "999999999");
         EXPECT_EQ(messages.warnings, QStringList{"Kwota odsetek przekracza zakres obsługiwanych kwot."});
+        EXPECT_FALSE(dm.trq.isActive());
         EXPECT_EQ(results(window), shown);
         EXPECT_TRUE(button(window, "DetBtn")->isEnabled());
         EXPECT_FALSE(button(window, "WstawPodatBtn")->isEnabled());
