@@ -105,9 +105,14 @@ qint32 TDM::newId(FbQuery &procedure)
     TrFunc.commit();
     TrFunc.start();
     procedure.execute();
-    const qint32 id = procedure.output(QStringLiteral("NUM")).toInt();
+    const QVariant number = procedure.output(QStringLiteral("NUM"));
     TrFunc.commit();
-    return id;
+    // Identifiers are positive: a row numbered NULL or 0 could never be found again.
+    if (!number.isValid() || number.toLongLong() <= 0)
+        throw FbError(QStringLiteral("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")
+                          .arg(procedure.sql().section(u' ', -1),
+                               number.isValid() ? number.toString() : QStringLiteral("pustą wartość")));
+    return number.toInt();
 }
 
 qint32 TDM::NewTransferId() { return newId(GetNewPrzelewId); }

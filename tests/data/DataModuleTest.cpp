@@ -63,6 +63,41 @@ TEST_F(DataModule, IdentifiersAreUniqueAcrossTheFiveTablesAndNeverReused)
     EXPECT_EQ(dm.NewRateEntryId(), 2);
 }
 
+// A procedure that hands out no positive number (altered by hand, say) is refused:
+// a row numbered 0 or NULL could never be found again.
+TEST_F(DataModule, AnIdentifierProcedureWithoutAPositiveNumberIsRefused)
+{
+    const struct
+    {
+        const char *procedure;
+        const char *result;
+        qint32 (TDM::*next)();
+        bool refused;
+    } cases[] = {
+        {"GETPRZELEWID", "null", &TDM::NewTransferId, true},
+        {"GETADRESATID", "0", &TDM::NewContractorId, true},
+        {"GETTYTULID", "-7", &TDM::NewTitleId, true},
+        {"GETURZADID", "null", &TDM::NewTaxOfficeId, true},
+        {"GETWPISID", "1", &TDM::NewRateEntryId, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.procedure);
+        db.execute({QString("alter procedure %1 returns (NUM integer) as begin NUM = %2; end").arg(c.procedure, c.result)});
+        if (c.refused) {
+            try {
+                (dm.*c.next)();
+                ADD_FAILURE() << "handed out a number";
+            } catch (const FbError &error) {
+                EXPECT_EQ(error.message(), QString("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")
+                                               .arg(c.procedure, QString(c.result) == "null" ? "pustą wartość" : c.result));
+            }
+        } else {
+            EXPECT_EQ((dm.*c.next)(), 1);
+        }
+        EXPECT_FALSE(dm.TrFunc.isActive());
+    }
+}
+
 TEST_F(DataModule, ListsOpenOnTheNewestTransferAndReopenOnTheGivenRow)
 {
     const qint32 first = addOrdinary("A");
