@@ -1,7 +1,7 @@
 #include "ConnectionFailure.h"
 
 #include "FDM.h"
-#include "MessageSeam.h"
+#include "FailureReport.h"
 
 QString ConnectionFailureMessage(const QString &databaseName)
 {
@@ -20,7 +20,9 @@ bool ConnectAtStartup(TDM &dm)
             return true;
         dm.ShowWarning(ConnectionFailureMessage(dm.Baza.databaseName()));
     } catch (const FbError &error) {
-        MessageSeam::warning(error.message());
+        // Through the general report, which knows a lost connection has been told and
+        // keeps the end of the run from telling it again.
+        ReportFailure(error);
     } catch (const AbortOperation &) {
         // Already reported to the user.
     }

@@ -313,6 +313,7 @@ void TMainFrm::InsertBtnClick()
 
 void TMainFrm::EditBtnClick()
 {
+    VisibleList().requireEditable();
     switch (VisibleKind()) {
     case Ordinary: {
         TZwyklyFrm editor(this);

@@ -1,15 +1,17 @@
 #include "Cp1250.h"
 
-#include <QStringEncoder>
 #include <array>
 
 namespace {
 
+// The five bytes the code page leaves undefined (0x81, 0x83, 0x88, 0x90, 0x98) stand
+// for the C1 control characters of the same number, as Windows itself reads them: a
+// text another program stored with them comes back byte for byte.
 constexpr std::array<char16_t, 128> HighHalf = {
-    0x20AC, 0x0000, 0x201A, 0x0000, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x0000, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
-    0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0000, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,
     0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,
     0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
     0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,
@@ -24,8 +26,6 @@ constexpr std::array<char16_t, 128> HighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-const char *const CodecName = "windows-1250";
-
 // The Windows-1250 byte of a character, or -1 when the code page has none.
 int byteOf(QChar c)
 {
@@ -33,7 +33,7 @@ int byteOf(QChar c)
     if (u < 0x80)
         return u;
     for (int i = 0; i < 128; ++i)
-        if (HighHalf[i] != 0 && HighHalf[i] == u)
+        if (HighHalf[i] == u)
             return 0x80 + i;
     return -1;
 }
@@ -62,10 +62,7 @@ QChar fromByte(unsigned char byte)
 
 QByteArray encode(const QString &text)
 {
-    QStringEncoder encoder(CodecName);
-    if (encoder.isValid())
-        return encoder.encode(text);
-    // Qt without ICU has no Windows-1250 codec: fall back to the table.
+    // The table, not a codec: it is the one that decoded the text, so every byte comes back.
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const QChar c : text) {

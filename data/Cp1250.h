@@ -11,7 +11,9 @@ namespace Cp1250 {
 bool holds(QChar c);
 // Index of the first character that Windows-1250 cannot hold, or -1.
 qsizetype firstUnheld(const QString &text);
-// The character of one Windows-1250 byte (U+0000 for the five unassigned bytes).
+// The character of one Windows-1250 byte; each of the 256 has its own, which encodes
+// back to it (the five the code page leaves unassigned read as U+0081, U+0083, U+0088,
+// U+0090 and U+0098).
 QChar fromByte(unsigned char byte);
 
 // Callers must have checked firstUnheld() first: an unheld character would be lost.

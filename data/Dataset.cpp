@@ -177,6 +177,8 @@ QVariant Dataset::valueAt(int row, int column) const
 
 std::vector<QVariant> &Dataset::values(int row)
 {
+    if (row < 0 || row >= fetchedCount())
+        throw FbError(QStringLiteral("%1: brak wiersza %2 na liście.").arg(name_).arg(row + 1));
     Row &stored = rows_[size_t(row)];
     if (!stored.values) {
         auto values = std::make_unique<std::vector<QVariant>>();
@@ -218,10 +220,27 @@ void Dataset::append()
 void Dataset::edit()
 {
     requireBrowse("edit");
-    if (current_ < 0)
-        throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
+    requireEditable();
     editBackup_ = values(current_);
     state_ = State::Edit;
+}
+
+void Dataset::requireEditable() const
+{
+    if (current_ < 0 || current_ >= fetchedCount())
+        throw FbError(QStringLiteral("%1: brak wiersza do poprawienia.").arg(name_));
+    if (const std::optional<UnreadableValue> unreadable = unreadableValue())
+        throw FbError(QStringLiteral("Tej pozycji nie można poprawić: %1. Można ją tylko usunąć.").arg(unreadable->reason));
+}
+
+std::optional<UnreadableValue> Dataset::unreadableValue() const
+{
+    for (int column = 0; column < fields_.size(); ++column) {
+        const QVariant value = valueAt(current_, column);
+        if (IsUnreadable(value))
+            return value.value<UnreadableValue>();
+    }
+    return std::nullopt;
 }
 
 void Dataset::post()
@@ -296,9 +315,16 @@ void Dataset::remove()
     // the rows of the list.
     if (!controlsDisabled())
         emit rowRemoved(removed);
-    if (removed >= fetchedCount())
-        fetchMore(1);
+    // The row is gone whatever reading on brings: the list stands on a row it holds
+    // before it asks the cursor for the one that takes the deleted row's place.
     current_ = rows_.empty() ? -1 : qMin(removed, fetchedCount() - 1);
+    try {
+        if (removed >= fetchedCount() && fetchMore(1) > 0)
+            current_ = removed;
+    } catch (...) {
+        notifyCurrent();
+        throw;
+    }
     notifyCurrent();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FbQuery.h"
+#include "UnreadableValue.h"
 
 #include <QObject>
 #include <QStringList>
@@ -72,7 +73,14 @@ public:
 
     // A new empty row at the end of the list, current and in insert state.
     void append();
+    // Refused, as requireEditable() says, for a row that cannot be edited.
     void edit();
+    // Throws, in words for the user, unless the list stands on a row whose every value
+    // could be read: a row is never stored back with a value the user did not see.
+    // Windows ask before they open an editor on the current row.
+    void requireEditable() const;
+    // The first value of the current row that could not be read, or nothing.
+    std::optional<UnreadableValue> unreadableValue() const;
     // Stores the pending insertion or change; on failure the post-error handler decides.
     void post();
     // Forgets the pending insertion or change: an inserted row disappears, an edited one

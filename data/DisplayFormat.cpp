@@ -1,6 +1,7 @@
 #include "DisplayFormat.h"
 
 #include "Money.h"
+#include "UnreadableValue.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -42,6 +43,8 @@ QString FormatDisplay(const QVariant &value, const QString &format)
 {
     if (!value.isValid() || value.isNull())
         return {};
+    if (IsUnreadable(value))
+        return QStringLiteral("nieczytelna: ") + value.value<UnreadableValue>().stored;
     Money amount;
     if (format == QLatin1String("# ##0.00") && toMoney(value, amount))
         return twoDecimals(amount, true);

@@ -105,9 +105,14 @@ qint32 TDM::newId(FbQuery &procedure)
     TrFunc.commit();
     TrFunc.start();
     procedure.execute();
-    const qint32 id = procedure.output(QStringLiteral("NUM")).toInt();
+    const QVariant number = procedure.output(QStringLiteral("NUM"));
     TrFunc.commit();
-    return id;
+    // Identifiers are positive: a row numbered NULL or 0 could never be found again.
+    if (!number.isValid() || number.toLongLong() <= 0)
+        throw FbError(QStringLiteral("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")
+                          .arg(procedure.sql().section(u' ', -1),
+                               number.isValid() ? number.toString() : QStringLiteral("pustą wartość")));
+    return number.toInt();
 }
 
 qint32 TDM::NewTransferId() { return newId(GetNewPrzelewId); }
@@ -236,7 +241,10 @@ QString TDM::ZusTableStatement()
 void TDM::UpgradeContractorsTable()
 {
     OpenQuery(QStringLiteral("SELECT *\nFROM Adresaci\nWHERE AdresatId=0"));
-    if (q.fieldNames().contains(QStringLiteral("TYP_ID_ZUS")))
+    const bool upgraded = q.fieldNames().contains(QStringLiteral("TYP_ID_ZUS"));
+    // Only the columns mattered: no snapshot of the start is kept for the whole run.
+    trq.commit();
+    if (upgraded)
         return;
     trUpg.commit();
     trUpg.start();
@@ -248,7 +256,9 @@ void TDM::UpgradeContractorsTable()
 void TDM::EnsureZusTable()
 {
     OpenQuery(QStringLiteral("SELECT RDB$RELATION_NAME\nFROM RDB$RELATIONS\nWHERE RDB$RELATION_NAME = 'ZUS'"));
-    if (!q.isEmpty())
+    const bool present = !q.isEmpty();
+    trq.commit();
+    if (present)
         return;
     trUpg.commit();
     trUpg.start();

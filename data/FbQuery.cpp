@@ -4,6 +4,7 @@
 #include "FbConnection.h"
 #include "Money.h"
 #include "NamedParams.h"
+#include "UnreadableValue.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -56,6 +57,16 @@ std::optional<Money> scaledToMoney(qint64 value, int scale)
     return Money::fromRaw(raw);
 }
 
+// A scaled integer as the database holds it, "-12345678901234567,89" for scale -2.
+QString scaledText(qint64 value, int scale)
+{
+    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    QString digits = QString::number(magnitude).rightJustified(1 - scale, u'0');
+    if (scale < 0)
+        digits.insert(digits.size() + scale, u',');
+    return value < 0 ? u'-' + digits : digits;
+}
+
 // The range of the integer column a parameter goes into.
 bool fitsColumn(qint64 number, unsigned type)
 {
@@ -105,11 +116,11 @@ bool isText(unsigned type)
     return type == SQL_TEXT || type == SQL_VARYING;
 }
 
-ISC_TIMESTAMP toTimestamp(const QDateTime &value)
+// The date and time as they read, never moved through the local time zone: a stored
+// time that falls into a daylight-saving gap is still a time the user meant.
+ISC_TIMESTAMP toTimestamp(const QDate &date, const QTime &time)
 {
     ISC_TIMESTAMP stamp;
-    const QDate date = value.date();
-    const QTime time = value.time();
     stamp.timestamp_date = FbApi::util()->encodeDate(date.year(), date.month(), date.day());
     stamp.timestamp_time = FbApi::util()->encodeTime(time.hour(), time.minute(), time.second(), time.msec() * 10);
     return stamp;
@@ -262,6 +273,9 @@ FbQuery::Input FbQuery::prepareInput()
         unsigned char *at = data + metadata->getOffset(&status, i);
         if (isEmptyDate(value))
             value = QVariant();
+        if (IsUnreadable(value))
+            throw FbError(QStringLiteral("Pole %1: wartości, której nie udało się odczytać z bazy danych, nie można "
+                                         "zapisać z powrotem.").arg(name));
         put<short>(data + metadata->getNullOffset(&status, i), value.isValid() ? 0 : -1);
         if (!value.isValid())
             continue;
@@ -305,9 +319,10 @@ FbQuery::Input FbQuery::prepareInput()
             break;
         }
         case SQL_TIMESTAMP: {
-            const QDateTime stamp = value.metaType() == QMetaType::fromType<QDate>()
-                ? value.toDate().startOfDay() : value.toDateTime();
-            put<ISC_TIMESTAMP>(at, toTimestamp(stamp));
+            const bool dateOnly = value.metaType() == QMetaType::fromType<QDate>();
+            const QDateTime stamp = value.toDateTime();
+            put<ISC_TIMESTAMP>(at, dateOnly ? toTimestamp(value.toDate(), QTime(0, 0))
+                                            : toTimestamp(stamp.date(), stamp.time()));
             break;
         }
         case SQL_TYPE_DATE: {
@@ -342,6 +357,11 @@ FbQuery::Input FbQuery::prepareInput()
 }
 
 namespace {
+
+constexpr char NullMarker = 0;
+constexpr char PresentMarker = 1;
+// An amount beyond a Money: the column's scaled integer follows in place of the Money.
+constexpr char UnreadableMarker = 2;
 
 template <typename T>
 void append(QByteArray &out, T value)
@@ -409,10 +429,10 @@ void FbQuery::pack(const unsigned char *buffer, QByteArray &out)
     for (size_t i = 0; i < layout_.size(); ++i) {
         const Column &column = layout_[i];
         if (get<short>(buffer + column.nullOffset) != 0) {
-            out.append('\0');
+            out.append(NullMarker);
             continue;
         }
-        out.append('\1');
+        out.append(PresentMarker);
         const unsigned char *at = buffer + column.offset;
         switch (column.type) {
         case SQL_TEXT: {
@@ -434,8 +454,8 @@ void FbQuery::pack(const unsigned char *buffer, QByteArray &out)
             if (column.kind == Kind::Money) {
                 const std::optional<Money> money = scaledToMoney(number, column.scale);
                 if (!money)
-                    throw FbError(QStringLiteral("Kolumna %1: kwota jest za duża, by ją odczytać.").arg(columns_.value(int(i))));
-                append<qint64>(out, money->raw());
+                    out[out.size() - 1] = UnreadableMarker; // the number as stored follows
+                append<qint64>(out, money ? money->raw() : number);
             } else if (column.kind == Kind::Int64) {
                 append<qint64>(out, number);
             } else {
@@ -481,13 +501,21 @@ QVariant FbQuery::unpack(const char *packed, const Layout &layout, int column)
         return {};
     const char *at = packed;
     for (int i = 0; i < column; ++i) {
-        const bool present = *at++ != 0;
+        const bool present = *at++ != NullMarker;
         if (present)
             at += payloadSize(layout[size_t(i)].kind, at);
     }
-    if (*at++ == 0)
+    const char marker = *at++;
+    if (marker == NullMarker)
         return {};
     const auto *bytes = reinterpret_cast<const unsigned char *>(at);
+    if (marker == UnreadableMarker) {
+        const QString stored = scaledText(get<qint64>(bytes), layout[size_t(column)].scale);
+        return QVariant::fromValue(UnreadableValue{
+            .stored = stored,
+            .reason = QStringLiteral("kwota %1 zapisana w bazie danych jest większa, niż program potrafi odczytać").arg(stored),
+        });
+    }
     switch (layout[size_t(column)].kind) {
     case Kind::Text: return Cp1250::decode(at + sizeof(quint32), get<quint32>(bytes));
     case Kind::Int32: return QVariant(int(get<qint32>(bytes)));
@@ -495,7 +523,8 @@ QVariant FbQuery::unpack(const char *packed, const Layout &layout, int column)
     case Kind::Money: return QVariant::fromValue(Money::fromRaw(get<qint64>(bytes)));
     case Kind::Timestamp: {
         const auto stamp = get<ISC_TIMESTAMP>(bytes);
-        return QDateTime(fromIscDate(stamp.timestamp_date), fromIscTime(stamp.timestamp_time));
+        // In UTC only because Qt has no zone-less time: the fields are as stored.
+        return QDateTime(fromIscDate(stamp.timestamp_date), fromIscTime(stamp.timestamp_time), Qt::UTC);
     }
     case Kind::Date: return fromIscDate(get<ISC_DATE>(bytes));
     case Kind::Time: return fromIscTime(get<ISC_TIME>(bytes));

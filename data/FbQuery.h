@@ -13,8 +13,9 @@
 // parameters, and cursors that fetch one row at a time.
 //
 // Values cross as QVariant: an invalid QVariant is NULL, texts are QString
-// (Windows-1250 in the database), integers int/qint64, scaled numerics Money,
-// TIMESTAMP QDateTime, DATE QDate, text blobs QString.
+// (Windows-1250 in the database), integers int/qint64, scaled numerics Money (an
+// UnreadableValue when beyond it), TIMESTAMP QDateTime (its fields as stored, in UTC
+// only to keep them clear of any time zone), DATE QDate, text blobs QString.
 class FbQuery : public FbTransactionUser
 {
 public:
@@ -47,9 +48,10 @@ public:
     // Names of the result columns (available once the statement has been prepared).
     QStringList columnNames();
 
-    // Rows kept compactly: per column a marker byte (0 for NULL) and, for a value, its
-    // bytes: texts as a 32-bit length and their Windows-1250 bytes (blobs read whole),
-    // amounts as the raw Money, the rest as the engine holds them. Decoded on access.
+    // Rows kept compactly: per column a marker byte (0 for NULL, 2 for an amount beyond
+    // a Money) and, for a value, its bytes: texts as a 32-bit length and their
+    // Windows-1250 bytes (blobs read whole), amounts as the raw Money (or, beyond it, the
+    // column's scaled integer), the rest as the engine holds them. Decoded on access.
     enum class Kind { Text, Int32, Int64, Money, Timestamp, Date, Time, Boolean };
     struct Column
     {

@@ -97,6 +97,7 @@ void DirectoryList::InsertBtnClick()
 
 void DirectoryList::EditBtnClick()
 {
+    Rows().requireEditable();
     const std::unique_ptr<DirectoryEditor> editor = setup_.editor(this);
     if (!editor->ShowCurrent())
         return;

@@ -136,6 +136,7 @@ void TSzablPodatTbl::EditBtnClick()
 {
     if (DM->szPodatkowe.currentRow() < 0)
         return;
+    DM->szPodatkowe.requireEditable();
     WithoutFollowing([this] {
         TSzablonPodatFrm editor(this);
         editor.ShowCurrent();

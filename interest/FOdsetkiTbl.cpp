@@ -266,10 +266,18 @@ void TOdsetkiTbl::ObliczBtnClick()
 
     DM->trq.commit();
     DM->trq.start();
-    const InterestResult tax = CalculateFromTable(RateKind::Tax, due, paid, amount);
-    const InterestResult statutory = CalculateFromTable(RateKind::Statutory, due, paid, amount);
-    const Money taxTotal = checkedSum(amount, tax.total);
-    const Money statutoryTotal = checkedSum(amount, statutory.total);
+    InterestResult tax, statutory;
+    Money taxTotal, statutoryTotal;
+    try {
+        tax = CalculateFromTable(RateKind::Tax, due, paid, amount);
+        statutory = CalculateFromTable(RateKind::Statutory, due, paid, amount);
+        taxTotal = checkedSum(amount, tax.total);
+        statutoryTotal = checkedSum(amount, statutory.total);
+    } catch (...) {
+        // A failed calculation keeps no snapshot of the rate tables either.
+        DM->trq.commit();
+        throw;
+    }
     DM->trq.commit();
 
     TaxDueTotal = taxTotal;

@@ -68,6 +68,7 @@ void RateListPage::InsertEntry()
 
 void RateListPage::EditEntry()
 {
+    RateList(kind_).requireEditable();
     TOdsetkiFrm editor(this);
     editor.ShowCurrent(kind_);
 }

@@ -1,6 +1,7 @@
 #include "FDM.h"
 #include "Money.h"
 #include "Typy.h"
+#include "UnreadableValue.h"
 
 #include <QDateTime>
 
@@ -59,6 +60,25 @@ void loadParties(Record &record, const Dataset &row)
     record.TransferDate = date(row, "DATA_PRZEK");
 }
 
+// Fills a record from the one row the query holds, if any, then commits the query's
+// transaction, so that no snapshot outlives the printing. A row with a value that
+// could not be read is refused: printed, it would show a value that is not stored.
+template <typename Fill>
+void readRow(Dataset &row, const Fill &fill)
+{
+    try {
+        if (!row.isEmpty()) {
+            if (const std::optional<UnreadableValue> unreadable = row.unreadableValue())
+                throw FbError(QStringLiteral("Tego przelewu nie można wydrukować: %1.").arg(unreadable->reason));
+            fill(row);
+        }
+    } catch (...) {
+        row.transaction().commit();
+        throw;
+    }
+    row.transaction().commit();
+}
+
 }
 
 void TZwykly::Load(qint32 id)
@@ -66,13 +86,12 @@ void TZwykly::Load(qint32 id)
     Clear();
     Id = id;
     DM->OpenOrdinaryRecord(id);
-    const Dataset &row = DM->Zwykly;
-    if (row.isEmpty())
-        return;
-    loadParties(*this, row);
-    Amount = money(row, "KWOTA");
-    Title1 = text(row, "TYTUL1_ZAPL");
-    Title2 = text(row, "TYTUL2_ZAPL");
+    readRow(DM->Zwykly, [this](const Dataset &row) {
+        loadParties(*this, row);
+        Amount = money(row, "KWOTA");
+        Title1 = text(row, "TYTUL1_ZAPL");
+        Title2 = text(row, "TYTUL2_ZAPL");
+    });
 }
 
 void TPodatkowy::Load(qint32 id)
@@ -80,16 +99,15 @@ void TPodatkowy::Load(qint32 id)
     Clear();
     Id = id;
     DM->OpenTaxRecord(id);
-    const Dataset &row = DM->Podatkowy;
-    if (row.isEmpty())
-        return;
-    loadParties(*this, row);
-    SetAmount(money(row, "KWOTA"));
-    PayerIdentifier = text(row, "IDENTYF");
-    PayerIdentifierType = text(row, "TYPIDENTYF");
-    Period = text(row, "OKRES");
-    FormSymbol = text(row, "SYMBOLFORM");
-    ObligationId = text(row, "IDENTYFZOB");
+    readRow(DM->Podatkowy, [this](const Dataset &row) {
+        loadParties(*this, row);
+        SetAmount(money(row, "KWOTA"));
+        PayerIdentifier = text(row, "IDENTYF");
+        PayerIdentifierType = text(row, "TYPIDENTYF");
+        Period = text(row, "OKRES");
+        FormSymbol = text(row, "SYMBOLFORM");
+        ObligationId = text(row, "IDENTYFZOB");
+    });
 }
 
 void TZUS::Load(qint32 id)
@@ -97,30 +115,29 @@ void TZUS::Load(qint32 id)
     Clear();
     Id = id;
     DM->OpenZusRecord(id);
-    const Dataset &row = DM->Zus;
-    if (row.isEmpty())
-        return;
-    IsTransfer = isTransfer(row);
-    for (const int component : {51, 52, 53}) {
-        const QByteArray suffix = QByteArray::number(component);
-        SetPaymentType(component, text(row, ("TYP_WPL_" + suffix).constData()));
-        SetComponentAmount(component, money(row, ("KWOTA_" + suffix).constData()));
-        SetDecisionNumber(component, text(row, ("NR_DEC_" + suffix).constData()));
-    }
-    SenderId = integer(row, "NADAWCAID");
-    SenderName1 = text(row, "NAZWA1_NAD");
-    SenderName2 = text(row, "NAZWA2_NAD");
-    SenderAccount = text(row, "KONTO_NAD");
-    PayerNip = text(row, "NIP_NAD");
-    SecondIdType = text(row, "TYP_IDENT");
-    SecondId = text(row, "IDENT_UZUP");
-    DeclarationYear = integer(row, "ROK_DEKL");
-    DeclarationMonth = integer(row, "MIES_DEKL");
-    DeclarationNumber = text(row, "NR_DEKL");
-    const char *const signature[] = {"PODPIS_A", "PODPIS_B", "PODPIS_C", "PODPIS_D"};
-    for (int line = 1; line <= 4; ++line)
-        SetSignatureLine(line, text(row, signature[line - 1]));
-    TransferDate = date(row, "DATA_PRZEK");
+    readRow(DM->Zus, [this](const Dataset &row) {
+        IsTransfer = isTransfer(row);
+        for (const int component : {51, 52, 53}) {
+            const QByteArray suffix = QByteArray::number(component);
+            SetPaymentType(component, text(row, ("TYP_WPL_" + suffix).constData()));
+            SetComponentAmount(component, money(row, ("KWOTA_" + suffix).constData()));
+            SetDecisionNumber(component, text(row, ("NR_DEC_" + suffix).constData()));
+        }
+        SenderId = integer(row, "NADAWCAID");
+        SenderName1 = text(row, "NAZWA1_NAD");
+        SenderName2 = text(row, "NAZWA2_NAD");
+        SenderAccount = text(row, "KONTO_NAD");
+        PayerNip = text(row, "NIP_NAD");
+        SecondIdType = text(row, "TYP_IDENT");
+        SecondId = text(row, "IDENT_UZUP");
+        DeclarationYear = integer(row, "ROK_DEKL");
+        DeclarationMonth = integer(row, "MIES_DEKL");
+        DeclarationNumber = text(row, "NR_DEKL");
+        const char *const signature[] = {"PODPIS_A", "PODPIS_B", "PODPIS_C", "PODPIS_D"};
+        for (int line = 1; line <= 4; ++line)
+            SetSignatureLine(line, text(row, signature[line - 1]));
+        TransferDate = date(row, "DATA_PRZEK");
+    });
 }
 
 void TUrzad::Load(qint32 id)

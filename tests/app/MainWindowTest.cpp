@@ -290,3 +290,30 @@ TEST_F(MainWindow, PrintingOpensThePrintDialogForTheKindOfTheVisibleTab)
     EXPECT_TRUE(messages.warnings.isEmpty());
     EXPECT_EQ(dm.Zwykle.value("NAZWA1_NAD").toString(), "Zwykły");
 }
+
+// A stored amount beyond what the program holds: "&Popraw" opens no editor that would
+// show 0,00 and store it, "D&rukuj" prints nothing; each says why.
+TEST_F(MainWindow, ATransferWithAnUnreadableAmountIsNeitherEditedNorPrinted)
+{
+    TDrukFrm print;
+    frm->SetPrintDialog(&print);
+    db.execute({"insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (1, 9999999999999999.99, current_timestamp)",
+                "insert into PODATKOWE (PRZELEWID, KWOTA, DATA_WPR) values (2, 9999999999999999.99, current_timestamp)",
+                "insert into ZUS (PRZELEWID, KWOTA_51, KWOTA_52, KWOTA_53, DATA_WPR) "
+                "values (3, 0, 9999999999999999.99, 0, current_timestamp)"});
+    dm.ReopenOrdinaryList(0);
+    dm.ReopenTaxList(0);
+    dm.ReopenZusList(0);
+    activate();
+    const QString why = "kwota 9999999999999999,99 zapisana w bazie danych jest większa, niż program potrafi odczytać";
+    for (const auto kind : {TMainFrm::Ordinary, TMainFrm::Tax, TMainFrm::Zus}) {
+        SCOPED_TRACE(kind);
+        pages()->setCurrentIndex(kind);
+        messages.warnings.clear();
+        button("EditBtn")->click();
+        button("PrintBtn")->click();
+        EXPECT_EQ(messages.warnings, (QStringList{"Tej pozycji nie można poprawić: " + why + ". Można ją tylko usunąć.",
+                                                  "Tego przelewu nie można wydrukować: " + why + "."}));
+    }
+    EXPECT_TRUE(modal.titles.isEmpty());
+}

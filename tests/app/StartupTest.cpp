@@ -88,3 +88,23 @@ TEST(Startup, TheConfiguredNameMayUseWindowsPathsVerbatim)
     db.writeIni("C:\\Zanderol\\ZANDEROL.FDB");
     EXPECT_EQ(ReadDatabasePath(), "C:\\Zanderol\\ZANDEROL.FDB");
 }
+
+// The attachment is ended from outside while the start reads the first list: the user
+// hears of the lost connection once, not once more when the run ends.
+TEST(Startup, AConnectionLostDuringTheStartIsAnnouncedOnce)
+{
+    FreshDatabase db;
+    db.execute({QString("create procedure CUT returns (X integer) as begin "
+                        "begin execute statement 'delete from mon$attachments where mon$attachment_id = ' || "
+                        "current_connection on external '%1' as user '%2' password '%3'; when any do begin end end "
+                        "X = 1; suspend; end")
+                    .arg(db.path(), FbConnection::UserName, FbConnection::Password),
+                "alter table ZWYKLE add CUT_NOW computed by ((select X from CUT))",
+                "insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (1, 1, current_timestamp)"});
+    MessageRecorder messages;
+    {
+        TDM dm;
+        EXPECT_FALSE(ConnectAtStartup(dm));
+    }
+    EXPECT_EQ(messages.warnings, QStringList{FbError::ConnectionLostMessage()});
+}

@@ -63,6 +63,41 @@ TEST_F(DataModule, IdentifiersAreUniqueAcrossTheFiveTablesAndNeverReused)
     EXPECT_EQ(dm.NewRateEntryId(), 2);
 }
 
+// A procedure that hands out no positive number (altered by hand, say) is refused:
+// a row numbered 0 or NULL could never be found again.
+TEST_F(DataModule, AnIdentifierProcedureWithoutAPositiveNumberIsRefused)
+{
+    const struct
+    {
+        const char *procedure;
+        const char *result;
+        qint32 (TDM::*next)();
+        bool refused;
+    } cases[] = {
+        {"GETPRZELEWID", "null", &TDM::NewTransferId, true},
+        {"GETADRESATID", "0", &TDM::NewContractorId, true},
+        {"GETTYTULID", "-7", &TDM::NewTitleId, true},
+        {"GETURZADID", "null", &TDM::NewTaxOfficeId, true},
+        {"GETWPISID", "1", &TDM::NewRateEntryId, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.procedure);
+        db.execute({QString("alter procedure %1 returns (NUM integer) as begin NUM = %2; end").arg(c.procedure, c.result)});
+        if (c.refused) {
+            try {
+                (dm.*c.next)();
+                ADD_FAILURE() << "handed out a number";
+            } catch (const FbError &error) {
+                EXPECT_EQ(error.message(), QString("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")
+                                               .arg(c.procedure, QString(c.result) == "null" ? "pustą wartość" : c.result));
+            }
+        } else {
+            EXPECT_EQ((dm.*c.next)(), 1);
+        }
+        EXPECT_FALSE(dm.TrFunc.isActive());
+    }
+}
+
 TEST_F(DataModule, ListsOpenOnTheNewestTransferAndReopenOnTheGivenRow)
 {
     const qint32 first = addOrdinary("A");
@@ -198,6 +233,23 @@ TEST_F(DataModule, OneRowQueriesHoldTheRowOrNothing)
     dm.OpenOrdinaryRecord(id + 1000);
     EXPECT_TRUE(dm.Zwykly.isEmpty());
     EXPECT_TRUE(dm.trZwykly.isActive());
+}
+
+// After the start only the lists hold a snapshot; the checks of the start-up keep none.
+TEST_F(DataModule, StartUpLeavesOnlyTheListsTransactionsActive)
+{
+    const struct
+    {
+        FbTransaction &transaction;
+        bool active;
+    } cases[] = {
+        {dm.trZwykle, true}, {dm.trPodatkowe, true}, {dm.trZusowe, true}, {dm.trAdresaci, true},
+        {dm.trUrzedy, true}, {dm.trTytuly, true}, {dm.trSzZwykle, true}, {dm.trSzPodatkowe, false},
+        {dm.trZwykly, false}, {dm.trPodatkowy, false}, {dm.trZus, false}, {dm.PodatkoweTrans, false},
+        {dm.UstawoweTrans, false}, {dm.trq, false}, {dm.TrFunc, false}, {dm.trUpg, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.transaction.isActive(), c.active) << c.transaction.description().toStdString();
 }
 
 TEST_F(DataModule, DeletingLandsOnTheFollowingRowOrTheNewLast)
@@ -416,4 +468,38 @@ TEST_F(DataModule, AListIgnoresAnotherDesktopsCommittedChangeUntilReopened)
     dm.ReopenOrdinaryList(id);
     EXPECT_EQ(dm.Zwykle.value("NAZWA1_ODB").toString(), "Po zmianie");
     EXPECT_TRUE(dm.Zwykle.locate("PRZELEWID", added));
+}
+
+// When the row after the last one read cannot be read, deleting that last row still
+// leaves the list on a row it holds: what follows (editing, deleting again, reading)
+// works on that row and never past the end.
+TEST_F(DataModule, DeletingTheLastRowReadWhenTheNextCannotBeReadStaysOnARowOfTheList)
+{
+    // 65 orders; the oldest fails to read (a division by zero in its computed column),
+    // so the first 64 come in the first batch and the 65th fails when the list reads on.
+    db.execute({"insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) with recursive r(n) as "
+                "(select 1 from rdb$database union all select n + 1 from r where n < 65) "
+                "select n, n, current_timestamp from r"});
+    FbTransaction transaction(dm.Baza);
+    Dataset list(transaction, "Zwykle");
+    list.setSelectSql("select PRZELEWID, KWOTA, 1 / (PRZELEWID - 1) as ODWROTNOSC from ZWYKLE order by PRZELEWID desc");
+    list.setUpdateSql("update ZWYKLE set KWOTA = :KWOTA where PRZELEWID = :OLD_PRZELEWID");
+    list.setDeleteSql("delete from ZWYKLE where PRZELEWID = :OLD_PRZELEWID");
+    list.open();
+    ASSERT_EQ(list.fetchedCount(), 64);
+    list.setCurrentRow(63); // order 2, the last one read
+    EXPECT_THROW(list.remove(), FbError);
+    EXPECT_EQ(list.fetchedCount(), 63);
+    ASSERT_EQ(list.currentRow(), 62);
+    EXPECT_EQ(list.value("PRZELEWID").toInt(), 3);
+
+    list.edit();
+    list.setValue("KWOTA", QVariant::fromValue(Money::fromZloty(30)));
+    list.post();
+    list.remove();
+    EXPECT_EQ(list.value("PRZELEWID").toInt(), 4);
+    transaction.commit();
+    dm.ReopenOrdinaryList(0);
+    dm.Zwykle.fetchAll();
+    EXPECT_EQ(dm.Zwykle.fetchedCount(), 63); // orders 1 and 4..65
 }

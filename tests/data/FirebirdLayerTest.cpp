@@ -6,8 +6,11 @@
 #include "MessageRecorder.h"
 #include "Money.h"
 #include "NamedParams.h"
+#include "UnreadableValue.h"
 
 #include <QDateTime>
+#include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,7 +83,7 @@ TEST_F(FirebirdLayer, NullsDatesAndPolishTextsRoundTrip)
     const QVector<QVariant> row = firstRow("select NAZWA1_ODB, NAZWA2_ODB, DATA_WPR, DATA_PRZEK, PRZELEW from ZWYKLE");
     EXPECT_EQ(row.value(0).toString(), QString("Zażółć gęślą jaźń – €"));
     EXPECT_FALSE(row.value(1).isValid());
-    EXPECT_EQ(row.value(2).toDateTime(), QDateTime(QDate(2026, 12, 9), QTime(10, 30)));
+    EXPECT_EQ(row.value(2).toDateTime(), QDateTime(QDate(2026, 12, 9), QTime(10, 30), Qt::UTC)); // as stored
     EXPECT_FALSE(row.value(3).isValid());
     EXPECT_FALSE(row.value(4).isValid());
     // The bytes in the database are Windows-1250, not UTF-8 or '?'.
@@ -185,6 +188,128 @@ TEST(FailureReport, ConflictsAndLostConnectionsReadAsPolishSentencesTheLossOnlyO
     ConnectionOpened();
 }
 
+namespace {
+
+// Runs the work and hands back how it failed; nothing when it did not.
+std::optional<FbError> failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const FbError &error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+void run(FbConnection &connection, const QString &sql)
+{
+    FbTransaction transaction(connection);
+    FbQuery query(transaction);
+    query.setSql(sql);
+    query.execute();
+    transaction.commit();
+}
+
+// Ends every other attachment to the database, as an administrator does.
+void killOtherAttachments(const QString &database)
+{
+    FbConnection administrator;
+    administrator.setDatabaseName(database);
+    administrator.open();
+    run(administrator, "delete from mon$attachments where mon$attachment_id <> current_connection");
+}
+
+}
+
+// The engine's own failures, provoked for real: another desktop's change of the same
+// row is a conflict, an attachment ended from outside is a lost connection (whatever
+// the program was doing at that moment), and anything else is neither.
+TEST_F(FirebirdLayer, RealConflictsAndLostConnectionsAreRecognised)
+{
+    insertOrdinary(1, "wspólny", QVariant::fromValue(Money::fromZloty(1)));
+    insertOrdinary(2, "drugi", QVariant::fromValue(Money::fromZloty(2)));
+    const QString update = "update ZWYKLE set NAZWA1_ODB = 'zmieniony' where PRZELEWID = 1";
+    const struct
+    {
+        const char *what;
+        std::function<void(FbConnection &mine, FbConnection &other)> provoke;
+        FbError::Kind kind;
+    } cases[] = {
+        {"a row changed and committed after the snapshot began",
+         [&](FbConnection &mine, FbConnection &other) {
+             FbTransaction snapshot(mine);
+             snapshot.start();
+             run(other, update);
+             FbQuery change(snapshot);
+             change.setSql(update);
+             change.execute();
+         },
+         FbError::Kind::Conflict},
+        {"a row another desktop holds, without waiting",
+         [&](FbConnection &mine, FbConnection &other) {
+             FbTransaction holding(other);
+             FbQuery hold(holding);
+             hold.setSql(update);
+             hold.execute();
+             FbTransaction noWait(mine, FbTransaction::Kind::ReadCommittedNoWait);
+             FbQuery change(noWait);
+             change.setSql(update);
+             change.execute();
+         },
+         FbError::Kind::Conflict},
+        {"killed before a statement",
+         [&](FbConnection &mine, FbConnection &) {
+             killOtherAttachments(db.path());
+             FbTransaction transaction(mine);
+             FbQuery query(transaction);
+             query.setSql("select count(*) from ZWYKLE");
+             query.open();
+         },
+         FbError::Kind::ConnectionLost},
+        {"killed while a list reads on",
+         [&](FbConnection &mine, FbConnection &) {
+             FbTransaction transaction(mine);
+             FbQuery query(transaction);
+             query.setSql("select PRZELEWID from ZWYKLE");
+             query.open();
+             QVector<QVariant> row;
+             query.fetch(row);
+             killOtherAttachments(db.path());
+             while (query.fetch(row)) {
+             }
+         },
+         FbError::Kind::ConnectionLost},
+        {"killed with a change not yet committed",
+         [&](FbConnection &mine, FbConnection &) {
+             FbTransaction transaction(mine);
+             FbQuery change(transaction);
+             change.setSql("update ZWYKLE set NAZWA1_ODB = 'utracony' where PRZELEWID = 2");
+             change.execute();
+             killOtherAttachments(db.path());
+             transaction.commit();
+         },
+         FbError::Kind::ConnectionLost},
+        {"a duplicate name is neither",
+         [&](FbConnection &mine, FbConnection &) {
+             run(mine, "insert into TYTULY (TYTULID, NAZWA) values (1, 'Ten sam')");
+             run(mine, "insert into TYTULY (TYTULID, NAZWA) values (2, 'Ten sam')");
+         },
+         FbError::Kind::Other},
+    };
+    connection.close();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        FbConnection mine, other;
+        for (FbConnection *each : {&mine, &other}) {
+            each->setDatabaseName(db.path());
+            each->open();
+        }
+        const std::optional<FbError> failure = failureOf([&] { c.provoke(mine, other); });
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->kind(), c.kind) << failure->databaseMessage().toStdString();
+    }
+}
+
 // Numbers the column cannot hold are refused with an error, never wrapped or left to
 // undefined behaviour; an invalid date is stored as no date at all.
 TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
@@ -204,6 +329,9 @@ TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
         {"select cast(:V as numeric(9,2)) from rdb$database", QVariant::fromValue(Money::fromZloty(30000000)), true},
         {"select cast(:V as numeric(18,6)) from rdb$database", QVariant::fromValue(Money::fromZloty(10000000000000LL)), true},
         {"select cast(:V as numeric(18,6)) from rdb$database", QVariant::fromValue(Money::fromZloty(1000000)), false},
+        // A value that could not be read is never written back, as nothing or as 0.
+        {"select cast(:V as numeric(18,2)) from rdb$database", QVariant::fromValue(UnreadableValue{.stored = "0", .reason = {}}), true},
+        {"select cast(:V as varchar(20)) from rdb$database", QVariant::fromValue(UnreadableValue{.stored = "0", .reason = {}}), true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.sql) + " " + c.value.toString().toStdString());
@@ -235,13 +363,17 @@ TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
     }
     EXPECT_FALSE(firstRow("select DATA_PRZEK from ZWYKLE").value(0).isValid());
 
-    // More than a Money holds, read back from the database.
+    // More than a Money holds, read back from the database: shown as stored, not as a number.
     FbTransaction transaction(connection);
     FbQuery query(transaction);
-    query.setSql("select cast(9999999999999999.99 as numeric(18,2)) from rdb$database");
+    query.setSql("select cast(9999999999999999.99 as numeric(18,2)), cast(-9999999999999999.99 as numeric(18,2)), "
+                 "cast(-0.05 as numeric(18,2)) from rdb$database");
     query.open();
     QVector<QVariant> row;
-    EXPECT_THROW(query.fetch(row), FbError);
+    ASSERT_TRUE(query.fetch(row));
+    EXPECT_EQ(row.value(0).value<UnreadableValue>().stored, "9999999999999999,99");
+    EXPECT_EQ(row.value(1).value<UnreadableValue>().stored, "-9999999999999999,99");
+    EXPECT_EQ(row.value(2).value<Money>(), Money::fromRaw(-500));
 }
 
 TEST(Money, ParsingRefusesWhatA64BitAmountCannotHold)

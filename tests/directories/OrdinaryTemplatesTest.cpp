@@ -162,3 +162,19 @@ TEST_F(OrdinaryTemplates, DeletingTheLastTemplateLeavesNothingToCorrectOrChoose)
     EXPECT_FALSE(TWybierzSzablonZW().ShowChooser());
     EXPECT_FALSE(selectEnabled);
 }
+
+// A template whose stored amount the program cannot hold opens no editor that would
+// show and store 0,00; the user is told why.
+TEST_F(OrdinaryTemplates, ATemplateWithAnUnreadableAmountOpensNoEditor)
+{
+    insert({"update SZZWYKLE set KWOTA = 9999999999999999.99 where PRZELEWID = 31"});
+    dm.ReopenOrdinaryTemplates(31);
+    on("TSzablZwykleTbl", [&](QDialog &list) {
+        click(list, "EditBtn");
+        return int(QDialog::Rejected);
+    });
+    TSzablZwykleTbl(nullptr).ShowList();
+    EXPECT_EQ(opened, QStringList{"TSzablZwykleTbl"});
+    EXPECT_EQ(messages.warnings, QStringList{"Tej pozycji nie można poprawić: kwota 9999999999999999,99 zapisana w "
+                                             "bazie danych jest większa, niż program potrafi odczytać. Można ją tylko usunąć."});
+}

@@ -329,3 +329,17 @@ TEST_F(TaxTemplatesTest, SavingNeedsOnlyANameWarnsOfWrongAccountsAndNeverFailsSi
         }
     }
 }
+
+// A template whose stored amount the program cannot hold opens no editor that would
+// show and store 0,00; the user is told why.
+TEST_F(TaxTemplatesTest, ATemplateWithAnUnreadableAmountOpensNoEditor)
+{
+    insert({QStringLiteral("update SZPODATKOWE set KWOTA = -9999999999999999.99 where PRZELEWID = 103")});
+    inList([&](QDialog &list) {
+        moveContractor(2);
+        click(list, "EditBtn");
+    });
+    EXPECT_EQ(opened, QStringList{"TSzablPodatTbl"});
+    EXPECT_EQ(messages.warnings, QStringList{"Tej pozycji nie można poprawić: kwota -9999999999999999,99 zapisana w "
+                                             "bazie danych jest większa, niż program potrafi odczytać. Można ją tylko usunąć."});
+}

@@ -257,6 +257,7 @@ TEST_F(InterestWindow, AFailedCalculationLeavesNoTotalToHandBack)
                     "900000000000000)"});
         calculate(window, "2004-03-15", "2004-06-10", "999999999");
         EXPECT_EQ(messages.warnings, QStringList{"Kwota odsetek przekracza zakres obsługiwanych kwot."});
+        EXPECT_FALSE(dm.trq.isActive());
         EXPECT_EQ(results(window), shown);
         EXPECT_TRUE(button(window, "DetBtn")->isEnabled());
         EXPECT_FALSE(button(window, "WstawPodatBtn")->isEnabled());
@@ -265,4 +266,20 @@ TEST_F(InterestWindow, AFailedCalculationLeavesNoTotalToHandBack)
     };
     EXPECT_FALSE(frm.ShowForTransfer());
     EXPECT_EQ(frm.ChosenTotal(), Money());
+}
+
+// A rate the program cannot hold opens no editor that would show and store 0 %.
+TEST_F(InterestWindow, ARateThatCannotBeReadOpensNoEditor)
+{
+    db.execute({"insert into ODSETKIPOD (WPISID, ODDNIA, STOPA) values (1, '2004-01-01', 9999999999999999.99)"});
+    modal.script = [&](QDialog &window) {
+        if (window.objectName() != "TOdsetkiTbl")
+            return int(QDialog::Rejected);
+        window.findChild<QToolButton *>("EditPodBtn")->click();
+        return int(QDialog::Rejected);
+    };
+    frm.ShowCalculator();
+    EXPECT_EQ(modal.titles, QStringList{"Odsetki"});
+    EXPECT_EQ(messages.warnings, QStringList{"Tej pozycji nie można poprawić: kwota 9999999999999999,99 zapisana w "
+                                             "bazie danych jest większa, niż program potrafi odczytać. Można ją tylko usunąć."});
 }

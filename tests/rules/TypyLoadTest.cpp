@@ -124,3 +124,45 @@ TEST_F(TypyLoad, TaxAuthorityLoadsThroughTheGeneralQueryAndCommitsIt)
     EXPECT_EQ(office.AccountPit, "");
     EXPECT_FALSE(dm.trq.isActive());
 }
+
+// Printing loads a record and keeps no snapshot open after it, whether the row is
+// there, missing, or refused because a value of it could not be read (it would print
+// as 0,00).
+TEST_F(TypyLoad, LoadingCommitsItsTransactionAndRefusesARowWithAnUnreadableValue)
+{
+    db.execute({"insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (1, 10, current_timestamp)",
+                "insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (2, 9999999999999999.99, current_timestamp)",
+                "insert into PODATKOWE (PRZELEWID, KWOTA, DATA_WPR) values (3, 10, current_timestamp)",
+                "insert into PODATKOWE (PRZELEWID, KWOTA, DATA_WPR) values (4, -9999999999999999.99, current_timestamp)",
+                "insert into ZUS (PRZELEWID, KWOTA_51, KWOTA_52, KWOTA_53, DATA_WPR) values (5, 1, 2, 3, current_timestamp)",
+                "insert into ZUS (PRZELEWID, KWOTA_51, KWOTA_52, KWOTA_53, DATA_WPR) "
+                "values (6, 1, 1000000000000000, 3, current_timestamp)"});
+    const QString refusal = "Tego przelewu nie można wydrukować: kwota %1 zapisana w bazie danych jest większa, "
+                            "niż program potrafi odczytać.";
+    const struct
+    {
+        const char *what;
+        std::function<void()> load;
+        FbTransaction &transaction;
+        QString refused; // empty: loaded
+    } cases[] = {
+        {"ordinary", [] { TZwykly().Load(1); }, dm.trZwykly, {}},
+        {"ordinary, missing", [] { TZwykly().Load(404); }, dm.trZwykly, {}},
+        {"ordinary, amount beyond", [] { TZwykly().Load(2); }, dm.trZwykly, refusal.arg("9999999999999999,99")},
+        {"tax", [] { TPodatkowy().Load(3); }, dm.trPodatkowy, {}},
+        {"tax, amount beyond", [] { TPodatkowy().Load(4); }, dm.trPodatkowy, refusal.arg("-9999999999999999,99")},
+        {"ZUS", [] { TZUS().Load(5); }, dm.trZus, {}},
+        {"ZUS, one component beyond", [] { TZUS().Load(6); }, dm.trZus, refusal.arg("1000000000000000,00")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QString error;
+        try {
+            c.load();
+        } catch (const FbError &e) {
+            error = e.message();
+        }
+        EXPECT_EQ(error, c.refused);
+        EXPECT_FALSE(c.transaction.isActive());
+    }
+}
