@@ -45,6 +45,28 @@ bool onlyParametersReplaced(const QString &sql, const PositionalSql &positional)
     return at == sql.size() && nameIndex == positional.names.size();
 }
 
+// Any text written as a string literal, a quoted identifier or a comment, the way the
+// engine reads them, holds no parameter.
+void literalsAndCommentsUntouched(const QString &text)
+{
+    QString line = text;
+    line.replace(u'\n', u' ');
+    QString commentText = text;
+    commentText.replace(QStringLiteral("*/"), QStringLiteral("* /"));
+    const QString untouched[] = {
+        u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'',
+        u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"',
+        QStringLiteral("/*") + commentText + QStringLiteral("*/"),
+        QStringLiteral("--") + line,
+    };
+    for (const QString &sql : untouched) {
+        // The parameter on the next line is found: the literal or comment ended where it should.
+        const PositionalSql positional = ToPositionalSql(sql + QStringLiteral("\n= :After"));
+        FUZZ_EXPECT(positional.sql == sql + QStringLiteral("\n= ?"), sql);
+        FUZZ_EXPECT(positional.names == QStringList{QStringLiteral("AFTER")}, sql);
+    }
+}
+
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -54,5 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(onlyParametersReplaced(sql, positional), positional.sql);
     const PositionalSql again = ToPositionalSql(positional.sql);
     FUZZ_EXPECT(again.names.isEmpty() && again.sql == positional.sql, positional.sql);
+    literalsAndCommentsUntouched(sql);
     return 0;
 }

@@ -22,6 +22,8 @@ zanderol_say "built $build in $((SECONDS - start)) s"
 mkdir -p "$build/crashes" "$build/logs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 failed=()
 for target in "$build"/fuzz/fuzz_*; do
