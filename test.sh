@@ -12,6 +12,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 
 zanderol_need_packages \
     cmake g++ make \
+    clang-14 libclang-rt-14-dev \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation \
     firebird3.0-server-core firebird3.0-utils firebird-dev firebird3.0-server \
     libgtest-dev poppler-utils xvfb xauth
@@ -61,5 +62,10 @@ export ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DZANDEROL_SANITIZE=ON
+
+# The parsers of text from outside the program, under libFuzzer for a while each.
+fuzz_start=$SECONDS
+fuzz/run.sh -max_total_time=30
+zanderol_say "fuzzed the parsers in $((SECONDS - fuzz_start)) s"
 
 zanderol_say "all tests passed in both builds"

@@ -55,7 +55,9 @@ QString PreviousMonthPeriod(const QDate &today)
     if (!today.isValid())
         return QString();
     const bool january = today.month() == 1;
-    const int year = january ? today.year() - 1 : today.year();
+    // Wider than the date's own year: the earliest year a date holds has no int before it
+    // and no int magnitude.
+    const qint64 year = january ? qint64(today.year()) - 1 : today.year();
     const int month = january ? 12 : today.month() - 1;
     return QString::number(qAbs(year) % 100).rightJustified(2, u'0') + u'M'
            + QString::number(month).rightJustified(2, u'0');

@@ -2,6 +2,7 @@
 #include "TaxPeriod.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -70,6 +71,24 @@ TEST(PreviousMonthPeriod, JanuaryGivesDecemberOfThePreviousYear)
     for (int day = 1; day <= 31; ++day)
         EXPECT_EQ(PreviousMonthPeriod(QDate(2005, 1, day)), QStringLiteral("04M12")) << day;
     EXPECT_EQ(PreviousMonthPeriod(QDate(2000, 1, 10)), QStringLiteral("99M12"));
+}
+
+TEST(PreviousMonthPeriod, EveryYearADateHoldsGivesTwoDigits)
+{
+    constexpr int Earliest = std::numeric_limits<int>::min();
+    constexpr int Latest = std::numeric_limits<int>::max();
+    const struct
+    {
+        QDate today;
+        const char *code;
+    } cases[] = {
+        {QDate(Earliest, 1, 1), "49M12"}, // the year before needs more than an int
+        {QDate(Earliest, 2, 15), "48M01"}, // the year's magnitude needs more than an int
+        {QDate(Latest, 12, 31), "47M11"},
+        {QDate(-1, 3, 1), "01M02"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PreviousMonthPeriod(c.today), QString::fromLatin1(c.code)) << c.today.toString(Qt::ISODate).toStdString();
 }
 
 TEST(PreviousMonthPeriod, ResultIsAValidCode)
