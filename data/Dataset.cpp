@@ -1,5 +1,6 @@
 #include "Dataset.h"
 
+#include "Cp1250.h"
 #include "Money.h"
 
 #include <cstring>
@@ -247,6 +248,7 @@ void Dataset::post()
 {
     if (state_ != State::Insert && state_ != State::Edit)
         return;
+    checkTexts(values(current_));
     try {
         if (state_ == State::Insert)
             runChange(insertSql_, values(current_), {});
@@ -326,6 +328,28 @@ void Dataset::remove()
         throw;
     }
     notifyCurrent();
+}
+
+void Dataset::checkTexts(const std::vector<QVariant> &row) const
+{
+    for (int column = 0; column < fields_.size() && size_t(column) < row.size() && size_t(column) < layout_.size(); ++column) {
+        const QVariant &value = row[size_t(column)];
+        if (value.metaType() != QMetaType::fromType<QString>())
+            continue;
+        const QString text = value.toString();
+        const QString field = captions_.value(fields_.at(column), fields_.at(column));
+        const qsizetype bad = Cp1250::firstUnheld(text);
+        if (bad >= 0)
+            throw FbError(QStringLiteral("Pole „%1” zawiera znak „%2”, którego nie można zapisać w bazie danych "
+                                         "(strona kodowa Windows-1250). Należy go usunąć lub zastąpić.")
+                              .arg(field, text.mid(bad, text.at(bad).isHighSurrogate() ? 2 : 1)));
+        // One byte a character in Windows-1250; blobs take any length.
+        const FbQuery::Column &stored = layout_[size_t(column)];
+        const bool bounded = stored.type == SQL_TEXT || stored.type == SQL_VARYING;
+        if (bounded && text.size() > qsizetype(stored.length))
+            throw FbError(QStringLiteral("Tekst w polu „%1” jest za długi (znaków: %2, najwyżej: %3). Należy go skrócić.")
+                              .arg(field).arg(text.size()).arg(stored.length));
+    }
 }
 
 void Dataset::runChange(const QString &sql, const std::vector<QVariant> &row, const std::vector<QVariant> &stored)

@@ -3,6 +3,7 @@
 #include "FbQuery.h"
 #include "UnreadableValue.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -40,6 +41,9 @@ public:
     // An update or delete that touches other than exactly one row fails with this text.
     void setRowCountCheck(const QString &message) { rowCountMessage_ = message; }
     void setPostErrorHandler(PostErrorHandler handler) { postErrorHandler_ = std::move(handler); }
+    // Captions of the fields the user fills in, by column: a text its column cannot take
+    // is refused before the store, naming the field as the user sees it.
+    void setFieldCaptions(QHash<QString, QString> captions) { captions_ = std::move(captions); }
     void setParam(const QString &name, const QVariant &value) { select_.setParam(name, value); }
     // The column that identifies a row. Firebird's cursor may hand back a row that this
     // list stored after the cursor opened; with a key the list shows each row once.
@@ -110,6 +114,9 @@ signals:
 
 private:
     void transactionEnding() override { close(); }
+    // Refuses, in words for the user, a text too long for its column or with a
+    // character Windows-1250 cannot hold.
+    void checkTexts(const std::vector<QVariant> &row) const;
     void runChange(const QString &sql, const std::vector<QVariant> &row, const std::vector<QVariant> &stored);
     void requireBrowse(const char *operation) const;
     void notifyCurrent();
@@ -124,6 +131,7 @@ private:
     FbQuery change_;
     QString insertSql_, updateSql_, deleteSql_, rowCountMessage_;
     PostErrorHandler postErrorHandler_;
+    QHash<QString, QString> captions_;
     QString keyField_;
     int keyColumn_ = -1;
     // Keys this list inserted or changed while its cursor was still reading: the cursor

@@ -2,6 +2,7 @@
 
 #include "DatabasePath.h"
 #include "FailureReport.h"
+#include "FieldCaptions.h"
 #include "MessageSeam.h"
 #include "TableColumns.h"
 
@@ -57,6 +58,7 @@ TDM::TDM(QObject *parent) : QObject(parent)
         list.dataset.setInsertSql(TableColumns::insertSql(table));
         list.dataset.setUpdateSql(TableColumns::updateSql(table, key));
         list.dataset.setDeleteSql(TableColumns::deleteSql(table, key));
+        list.dataset.setFieldCaptions(FieldCaptions::of(table));
     }
     OdsetkiPod.setRowCountCheck(QStringLiteral("Update Failed"));
     OdsetkiUst.setRowCountCheck(QStringLiteral("Update Failed"));

@@ -503,3 +503,62 @@ TEST_F(DataModule, DeletingTheLastRowReadWhenTheNextCannotBeReadStaysOnARowOfThe
     dm.Zwykle.fetchAll();
     EXPECT_EQ(dm.Zwykle.fetchedCount(), 63); // orders 1 and 4..65
 }
+
+// A text its column cannot take is refused before the store, in Polish and naming the
+// field by the caption its editor shows; the row stays in edit, nothing is stored.
+TEST_F(DataModule, ATextTheColumnCannotTakeIsRefusedNamingTheFieldsCaption)
+{
+    addContractor("KOWALSKI");
+    dm.ReopenContractors(0);
+    db.execute({"insert into URZEDY (URZADID, NAZWA) values (1, 'US')"});
+    dm.ReopenTaxOffices();
+    const QString tooLong = "Tekst w polu „%1” jest za długi (znaków: %2, najwyżej: %3). Należy go skrócić.";
+    const QString unheld = "Pole „%1” zawiera znak „%2”, którego nie można zapisać w bazie danych (strona kodowa "
+                           "Windows-1250). Należy go usunąć lub zastąpić.";
+    const struct
+    {
+        Dataset &list;
+        const char *column;
+        QString text;
+        QString refusal; // empty: stored
+    } cases[] = {
+        {dm.Zwykle, "NAZWA1_ODB", QString(51, u'x'), tooLong.arg("Nazwa odbiorcy").arg(51).arg(50)},
+        {dm.Zwykle, "NAZWA1_ODB", QString(50, u'ż'), {}},
+        {dm.Zwykle, "NAZWA2_NAD", QString(60, u'x'), tooLong.arg("Nazwa zleceniodawcy (drugi wiersz)").arg(60).arg(50)},
+        {dm.Zwykle, "TYTUL1_ZAPL", "Za \u4E2D", unheld.arg("Tytuł zapłaty", "\u4E2D")},
+        {dm.Zwykle, "TYTUL2_ZAPL", "Za \U0001F600", unheld.arg("Tytuł zapłaty (drugi wiersz)", "\U0001F600")},
+        {dm.Podatkowe, "IDENTYF", QString(51, u'1'), tooLong.arg("NIP lub identyfikator uzupełniający").arg(51).arg(50)},
+        {dm.Podatkowe, "NAZWA1_ODB", QString(51, u'x'), tooLong.arg("Nazwa organu podatkowego").arg(51).arg(50)},
+        {dm.Zusowe, "PODPIS_B", QString(31, u'x'), tooLong.arg("Nazwisko, imię i adres wpłacającego (drugi wiersz)").arg(31).arg(30)},
+        {dm.Adresaci, "PODPIS_C_ZUS", QString(31, u'x'), tooLong.arg("Podpis - formularz ZUS (trzeci wiersz)").arg(31).arg(30)},
+        {dm.Adresaci, "NAZWA", "Kowalski \u0141\u00E0", unheld.arg("Nazwa kontrahenta (identyfikator)", "\u00E0")},
+        {dm.Urzedy, "NAZWA1", QString(51, u'x'), tooLong.arg("Nazwa i adres organu podatkowego").arg(51).arg(50)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.column + (" " + c.text.left(8).toStdString()));
+        Dataset &list = c.list;
+        const bool order = &list == &dm.Zwykle || &list == &dm.Podatkowe || &list == &dm.Zusowe;
+        if (order) {
+            list.append();
+            list.setValue("PRZELEWID", dm.NewTransferId());
+            list.setValue("DATA_WPR", QDateTime::currentDateTime());
+            for (const char *amount : {"KWOTA", "KWOTA_51", "KWOTA_52", "KWOTA_53"})
+                if (list.fieldIndex(amount) >= 0)
+                    list.setValue(amount, QVariant::fromValue(Money::fromZloty(1)));
+        } else {
+            list.edit();
+        }
+        list.setValue(c.column, c.text);
+        QString refusal;
+        try {
+            list.post();
+        } catch (const FbError &error) {
+            refusal = error.message();
+        }
+        EXPECT_EQ(refusal, c.refusal);
+        if (!refusal.isEmpty()) {
+            EXPECT_NE(list.state(), Dataset::State::Browse);
+            list.cancel();
+        }
+    }
+}
