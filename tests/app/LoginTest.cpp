@@ -159,28 +159,31 @@ TEST_F(OfficeDatabase, TheNextStartOffersTheUserAndOnlyAKeptPassword)
     }
 }
 
-// A password given in the configuration, or a plain path, asks nobody.
+// A password given in the configuration, or a plain path (a drive letter is no
+// host), asks nobody.
 TEST_F(OfficeDatabase, AConfiguredPasswordOrAPlainPathAsksNobody)
 {
     struct Case
     {
         const char *name;
+        QString database; // empty: the office's
         QStringList lines;
-        bool plainPath;
+        bool connects;
     };
     const Case cases[] = {
-        {"configured login", {"Uzytkownik=ksiegowa", QStringLiteral("Haslo=%1").arg(ClerkPassword)}, false},
-        {"plain path", {}, true},
+        {"configured login", {}, {"Uzytkownik=ksiegowa", QStringLiteral("Haslo=%1").arg(ClerkPassword)}, true},
+        {"plain path", config.path(), {}, true},
+        {"Windows drive letter", "C:\\Zanderol\\ZANDEROL.FDB", {}, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        config.writeIni(c.plainPath ? config.path() : name, c.lines);
+        config.writeIni(c.database.isEmpty() ? name : c.database, c.lines);
         ModalScript modal;
         ConnectionSettings settings = ReadConnectionSettings();
         EXPECT_TRUE(LogIn(settings));
         EXPECT_TRUE(modal.titles.isEmpty());
         TDM dm;
-        EXPECT_TRUE(dm.ConnectDatabase(settings));
+        EXPECT_EQ(dm.ConnectDatabase(settings), c.connects);
     }
 }
 
