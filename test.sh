@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need, then builds and runs the whole test
 # suite twice: a plain build (build-test/) and one with AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-asan/). A Firebird server runs on localhost
-# for the tests that go through a server, and is stopped again at the end.
+# UndefinedBehaviorSanitizer (build-asan/). A private Firebird server runs on a
+# loopback port of its own for the tests that go through a server, and is stopped
+# again at the end.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 . scripts/common.sh
@@ -14,29 +15,17 @@ zanderol_need_packages \
     cmake g++ make \
     clang-14 libclang-rt-14-dev \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation \
-    firebird3.0-server-core firebird3.0-utils firebird-dev firebird3.0-server \
+    firebird3.0-server-core firebird3.0-utils firebird-dev firebird3.0-server qtkeychain-qt6-dev \
     libgtest-dev poppler-utils xvfb xauth
 zanderol_prepare_lock_dir
 zanderol_rerun_in_firebird_group "$PWD/test.sh" "$@"
 
-# The server runs as user firebird and the tests run as whoever runs this script:
-# both must be able to create and remove databases here.
-server_dir=/tmp/zanderol-server-tests
-
-cleanup() {
-    zanderol_stop_test_server
-    zanderol_as_root rm -rf "$server_dir"
-}
-trap cleanup EXIT
+# The tests that go through a server get a Firebird server of their own (port,
+# configuration, security database, lock directory), stopped again at the end.
+trap zanderol_stop_test_server EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
-
-zanderol_as_root rm -rf "$server_dir"
-zanderol_as_root install -d -m 0777 "$server_dir"
-zanderol_start_test_server "$server_dir"
-
-export ZANDEROL_TEST_SERVER=localhost
-export ZANDEROL_TEST_SERVER_DIR=$server_dir
+zanderol_start_test_server
 
 # CI allows 90 minutes on 2 cores; the times show where they go.
 build_and_test() { # build directory, cmake options...

@@ -2,6 +2,7 @@
 
 #include "FDM.h"
 #include "FailureReport.h"
+#include "Login.h"
 
 QString ConnectionFailureMessage(const QString &databaseName)
 {
@@ -15,8 +16,11 @@ QString ConnectionFailureMessage(const QString &databaseName)
 
 bool ConnectAtStartup(TDM &dm)
 {
+    ConnectionSettings settings = ReadConnectionSettings();
+    if (!LogIn(settings))
+        return false;
     try {
-        if (dm.ConnectDatabase())
+        if (dm.ConnectDatabase(settings))
             return true;
         dm.ShowWarning(ConnectionFailureMessage(dm.Baza.databaseName()));
     } catch (const FbError &error) {

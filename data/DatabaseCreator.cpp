@@ -22,10 +22,16 @@ QString SchemaScript()
     return QString::fromUtf8(file.readAll());
 }
 
-void RunInOneTransaction(const QString &databaseName, const QStringList &statements)
+DatabaseLogin BuiltInLogin()
+{
+    return {.user = QString::fromLatin1(FbConnection::UserName), .password = QString::fromLatin1(FbConnection::Password)};
+}
+
+void RunInOneTransaction(const QString &databaseName, const QStringList &statements, const DatabaseLogin &login)
 {
     FbConnection connection;
     connection.setDatabaseName(databaseName);
+    connection.setLogin(login.user, login.password);
     connection.open();
     FbTransaction transaction(connection);
     transaction.start();
@@ -40,10 +46,70 @@ void RunInOneTransaction(const QString &databaseName, const QStringList &stateme
     connection.close();
 }
 
-void CreateEmptyDatabase(const QString &name)
+void CreateEmptyDatabase(const QString &name, const DatabaseLogin &owner)
 {
     const QStringList statements = SplitSqlScript(SchemaScript());
-    FbConnection::createDatabase(name);
+    FbConnection::createDatabase(name, owner.user, owner.password);
     // A database is either created whole or left without any object.
-    RunInOneTransaction(name, statements);
+    RunInOneTransaction(name, statements, owner);
+}
+
+namespace {
+
+QStringList namesOf(FbTransaction &transaction, const QString &sql)
+{
+    FbQuery query(transaction);
+    query.setSql(sql);
+    query.open();
+    QStringList names;
+    QVector<QVariant> row;
+    while (query.fetch(row))
+        names << row.value(0).toString().trimmed();
+    return names;
+}
+
+QString quotedName(const QString &name)
+{
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+}
+
+void GrantOfficeRole(const QString &databaseName, const DatabaseLogin &owner, const QStringList &users)
+{
+    const QString role = QString::fromLatin1(FbConnection::Role);
+    FbConnection connection;
+    connection.setDatabaseName(databaseName);
+    connection.setLogin(owner.user, owner.password);
+    connection.open();
+    FbTransaction transaction(connection);
+    transaction.start();
+    const bool roleExists = !namesOf(transaction, QStringLiteral("SELECT RDB$ROLE_NAME FROM RDB$ROLES WHERE RDB$ROLE_NAME = '%1'").arg(role)).isEmpty();
+    const QStringList tables = namesOf(transaction, QStringLiteral(
+        "SELECT RDB$RELATION_NAME FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 AND RDB$VIEW_BLR IS NULL"));
+    const QStringList sequences = namesOf(transaction, QStringLiteral(
+        "SELECT RDB$GENERATOR_NAME FROM RDB$GENERATORS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    const QStringList procedures = namesOf(transaction, QStringLiteral(
+        "SELECT RDB$PROCEDURE_NAME FROM RDB$PROCEDURES WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    FbQuery statement(transaction);
+    const auto run = [&statement](const QString &sql) {
+        statement.setSql(sql);
+        statement.execute();
+    };
+    if (!roleExists) {
+        // The role must be committed before rights can be granted to it.
+        run(QStringLiteral("CREATE ROLE ") + role);
+        transaction.commit();
+        transaction.start();
+    }
+    for (const QString &table : tables)
+        run(QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON TABLE %1 TO ROLE %2").arg(quotedName(table), role));
+    for (const QString &sequence : sequences)
+        run(QStringLiteral("GRANT USAGE ON SEQUENCE %1 TO ROLE %2").arg(quotedName(sequence), role));
+    for (const QString &procedure : procedures)
+        run(QStringLiteral("GRANT EXECUTE ON PROCEDURE %1 TO ROLE %2").arg(quotedName(procedure), role));
+    for (const QString &user : users)
+        run(QStringLiteral("GRANT %1 TO USER %2").arg(role, quotedName(user.trimmed().toUpper())));
+    transaction.commit();
+    connection.close();
 }

@@ -3,13 +3,29 @@
 #include <QString>
 #include <QStringList>
 
+// Who connects; the built-in login unless said otherwise.
+struct DatabaseLogin
+{
+    QString user;
+    QString password;
+};
+DatabaseLogin BuiltInLogin();
+
 // The one way a database file comes into being: an empty database holding every
-// table, index, domain and procedure the program uses. Throws FbError.
-void CreateEmptyDatabase(const QString &name);
+// table, index, domain and procedure the program uses, owned by the login's user.
+// Throws FbError.
+void CreateEmptyDatabase(const QString &name, const DatabaseLogin &owner = BuiltInLogin());
 
 // Runs the statements on the named database through a connection of their own, in
 // one transaction: all of them take effect or none. Throws FbError.
-void RunInOneTransaction(const QString &databaseName, const QStringList &statements);
+void RunInOneTransaction(const QString &databaseName, const QStringList &statements,
+                         const DatabaseLogin &login = BuiltInLogin());
+
+// For an office sharing the database on a server: the role FbConnection::Role with
+// the rights the program uses (reading and changing every table of the program,
+// drawing numbers from its sequences, running its procedures) and nothing more,
+// granted to each of the users. Run as the database's owner.
+void GrantOfficeRole(const QString &databaseName, const DatabaseLogin &owner, const QStringList &users);
 
 // The schema script as shipped with the program.
 QString SchemaScript();

@@ -79,7 +79,7 @@ const DemoRate DemoRates[] = {
 
 }
 
-void AddDemoData(const QString &databaseName)
+void AddDemoData(const QString &databaseName, const DatabaseLogin &login)
 {
     QStringList statements;
     for (const char *statement : DemoStatements)
@@ -87,5 +87,5 @@ void AddDemoData(const QString &databaseName)
     for (const DemoRate &rate : DemoRates)
         statements << QStringLiteral("insert into %1 (WPISID, ODDNIA, STOPA) values (gen_id(GEN_WPISID, 1), '%2', %3)")
                           .arg(QLatin1String(rate.table), QLatin1String(rate.day), QLatin1String(rate.rate));
-    RunInOneTransaction(databaseName, statements);
+    RunInOneTransaction(databaseName, statements, login);
 }

@@ -1,6 +1,5 @@
 #include "FDM.h"
 
-#include "DatabasePath.h"
 #include "FailureReport.h"
 #include "FieldCaptions.h"
 #include "MessageSeam.h"
@@ -278,13 +277,19 @@ void TDM::EnsureZusTable()
 
 bool TDM::ConnectDatabase()
 {
+    return ConnectDatabase(ReadConnectionSettings());
+}
+
+bool TDM::ConnectDatabase(const ConnectionSettings &settings)
+{
     try {
         Baza.close();
     } catch (const FbError &) {
         // A connection that cannot even close cleanly is gone either way.
     }
     try {
-        Baza.setDatabaseName(ReadDatabasePath());
+        Baza.setDatabaseName(settings.database);
+        Baza.setLogin(settings.user, settings.password);
         Baza.open();
     } catch (const FbError &) {
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectionSettings.h"
 #include "Dataset.h"
 #include "FbConnection.h"
 #include "FbQuery.h"
@@ -82,6 +83,8 @@ public:
     // the lists. False, with nothing else touched, when the connection cannot be made;
     // an error after the connection (upgrade, opening a list) is thrown to the caller.
     bool ConnectDatabase();
+    // The same with the database and login given (read and completed at start-up).
+    bool ConnectDatabase(const ConnectionSettings &settings);
 
     static void ReportDuplicateName(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action,
                                     const QString &message);

@@ -8,12 +8,16 @@
 
 namespace {
 
-Firebird::IXpbBuilder *connectionParameters(FbApi::Status &status, bool forCreate)
+Firebird::IXpbBuilder *connectionParameters(FbApi::Status &status, bool forCreate, const QString &user,
+                                            const QString &password)
 {
     auto *dpb = FbApi::util()->getXpbBuilder(&status, Firebird::IXpbBuilder::DPB, nullptr, 0);
     status.check();
-    dpb->insertString(&status, isc_dpb_user_name, FbConnection::UserName);
-    dpb->insertString(&status, isc_dpb_password, FbConnection::Password);
+    dpb->insertString(&status, isc_dpb_user_name, user.toUtf8().constData());
+    dpb->insertString(&status, isc_dpb_password, password.toUtf8().constData());
+    // Ignored where the role does not exist or is not granted to the user.
+    if (!forCreate)
+        dpb->insertString(&status, isc_dpb_sql_role_name, FbConnection::Role);
     dpb->insertString(&status, isc_dpb_lc_ctype, FbConnection::CharacterSet);
     dpb->insertInt(&status, isc_dpb_sql_dialect, FbConnection::Dialect);
     if (forCreate) {
@@ -42,7 +46,7 @@ void FbConnection::open()
 {
     close();
     FbApi::Status status;
-    auto *dpb = connectionParameters(status, false);
+    auto *dpb = connectionParameters(status, false, user_, password_);
     provider_ = FbApi::master()->getDispatcher();
     const QByteArray name = databaseName_.toLocal8Bit();
     Firebird::IAttachment *attachment = provider_->attachDatabase(
@@ -99,10 +103,16 @@ Firebird::IAttachment *FbConnection::attachment() const
     return attachment_;
 }
 
-void FbConnection::createDatabase(const QString &name)
+void FbConnection::setLogin(const QString &user, const QString &password)
+{
+    user_ = user;
+    password_ = password;
+}
+
+void FbConnection::createDatabase(const QString &name, const QString &user, const QString &password)
 {
     FbApi::Status status;
-    auto *dpb = connectionParameters(status, true);
+    auto *dpb = connectionParameters(status, true, user, password);
     Firebird::IProvider *provider = FbApi::master()->getDispatcher();
     const QByteArray path = name.toLocal8Bit();
     Firebird::IAttachment *attachment = provider->createDatabase(

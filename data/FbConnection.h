@@ -12,8 +12,12 @@ class FbTransaction;
 class FbConnection
 {
 public:
+    // The login when none is configured; the embedded engine checks no password.
     static constexpr const char *UserName = "sysdba";
     static constexpr const char *Password = "quartzpen";
+    // The role an office database grants its users (zanderol-newdb): a server
+    // applies a user's rights through it only when the connection names it.
+    static constexpr const char *Role = "ZANDEROL";
     static constexpr const char *CharacterSet = "WIN1250";
     static constexpr unsigned Dialect = 3;
 
@@ -24,6 +28,7 @@ public:
 
     void setDatabaseName(const QString &name) { databaseName_ = name; }
     const QString &databaseName() const { return databaseName_; }
+    void setLogin(const QString &user, const QString &password);
 
     void open();
     // Commits every transaction still active, each one even when another fails, then
@@ -34,8 +39,10 @@ public:
 
     Firebird::IAttachment *attachment() const;
 
-    // Creates a new, empty database file with WIN1250 as its default character set.
-    static void createDatabase(const QString &name);
+    // Creates a new, empty database file with WIN1250 as its default character set,
+    // owned by the user of the login.
+    static void createDatabase(const QString &name, const QString &user = QString::fromLatin1(UserName),
+                               const QString &password = QString::fromLatin1(Password));
 
 private:
     friend class FbTransaction;
@@ -43,6 +50,8 @@ private:
     void delist(FbTransaction *transaction) { transactions_.removeAll(transaction); }
 
     QString databaseName_;
+    QString user_ = QString::fromLatin1(UserName);
+    QString password_ = QString::fromLatin1(Password);
     Firebird::IAttachment *attachment_ = nullptr;
     Firebird::IProvider *provider_ = nullptr;
     QList<FbTransaction *> transactions_;

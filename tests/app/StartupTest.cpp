@@ -2,7 +2,13 @@
 #include "DatabasePath.h"
 #include "FDM.h"
 #include "FreshDatabase.h"
+#include "MemoryKeyring.h"
 #include "MessageRecorder.h"
+#include "ModalScript.h"
+#include "WindowControls.h"
+
+#include <QPushButton>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -51,7 +57,17 @@ TEST(Startup, AServerQualifiedNameIsPassedAndShownUnchanged)
     // Nothing listens on this port: the server is "down".
     const QString name = "127.0.0.1/3999:/srv/zanderol.fdb";
     db.writeIni(name);
+    // The login window gives way to the message as soon as the server cannot be reached.
+    QStandardPaths::setTestModeEnabled(true);
+    MemoryKeyring keyring;
+    ModalScript modal;
+    modal.script = [](QDialog &window) {
+        type(window, "UzytkownikEdit", "ksiegowa");
+        control<QPushButton>(window, "ZalogujBtn")->click();
+        return window.result();
+    };
     EXPECT_EQ(failure(), "Nie udało się połączyć z bazą: " + name + Causes + name);
+    EXPECT_EQ(modal.titles, QStringList{"Logowanie"});
 }
 
 TEST(Startup, ASuccessfulStartOpensEveryListOnItsFirstRow)

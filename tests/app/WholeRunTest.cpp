@@ -8,6 +8,7 @@
 #include "ProgramRun.h"
 #include "QtTranslations.h"
 #include "TerminationSignals.h"
+#include "TestServer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +23,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
-#include <QUuid>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
@@ -253,13 +253,15 @@ TEST(WholeRun, TerminationSignalsEndEveryRunInOrderAndKeepEveryPostedChange)
     lanes[1].directory = second.directory();
     lanes[1].databaseName = second.path();
     QString serverFile;
-    const QString host = qEnvironmentVariable("ZANDEROL_TEST_SERVER");
-    const QString serverDirectory = qEnvironmentVariable("ZANDEROL_TEST_SERVER_DIR");
-    if (!host.isEmpty() && !serverDirectory.isEmpty()) {
-        serverFile = QDir(serverDirectory).filePath("signals-" + QUuid::createUuid().toString(QUuid::Id128) + ".fdb");
-        lanes[1].databaseName = host + u':' + serverFile;
+    const auto server = TestServerFromEnvironment();
+    if (!server && TestServerRequired())
+        FAIL() << "the test script started no Firebird server (ZANDEROL_TEST_SERVER)";
+    if (server) {
+        lanes[1].databaseName = server->newDatabaseName("signals");
+        serverFile = server->fileOf(lanes[1].databaseName);
         CreateEmptyDatabase(lanes[1].databaseName);
-        second.writeIni(lanes[1].databaseName);
+        // The program is asked no password when its configuration gives one.
+        second.writeIni(lanes[1].databaseName, {"Uzytkownik=SYSDBA", "Haslo=" + server->sysdbaPassword});
     }
 
     const quint32 seed = QRandomGenerator::global()->generate();

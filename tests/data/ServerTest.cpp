@@ -5,31 +5,28 @@
 #include "FreshDatabase.h"
 #include "MessageRecorder.h"
 #include "Money.h"
+#include "TestServer.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QUuid>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Several desktops share one database through a Firebird server. The test script
-// starts one on this machine and says so through ZANDEROL_TEST_SERVER (the host)
-// and ZANDEROL_TEST_SERVER_DIR (a directory the server may write in).
+// Several desktops share one database through a Firebird server: the tests' own
+// (TestServer.h).
 class ThroughServer : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        const QString host = qEnvironmentVariable("ZANDEROL_TEST_SERVER");
-        const QString directory = qEnvironmentVariable("ZANDEROL_TEST_SERVER_DIR");
-        if (host.isEmpty() || directory.isEmpty())
-            GTEST_SKIP() << "no Firebird server for tests (run through test.sh)";
-        file = QDir(directory).filePath("server-" + QUuid::createUuid().toString(QUuid::Id128) + ".fdb");
-        name = host + u':' + file;
+        const auto server = TestServerFromEnvironment();
+        ZANDEROL_NEED_TEST_SERVER(server);
+        name = server->newDatabaseName("server");
+        file = server->fileOf(name);
         CreateEmptyDatabase(name);
         config.writeIni(name);
     }

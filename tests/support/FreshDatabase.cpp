@@ -41,12 +41,14 @@ FreshDatabase::~FreshDatabase()
     SetConfigDirectory(QString());
 }
 
-void FreshDatabase::writeIni(const QString &databaseName) const
+void FreshDatabase::writeIni(const QString &databaseName, const QStringList &moreLines) const
 {
     QFile ini(QDir(dir_.path()).filePath(QStringLiteral("Zanderol.ini")));
     if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error("cannot write Zanderol.ini");
     ini.write(QStringLiteral("[Baza]\nPlik=%1\n").arg(databaseName).toUtf8());
+    for (const QString &line : moreLines)
+        ini.write((line + u'\n').toUtf8());
 }
 
 void FreshDatabase::removeIni() const

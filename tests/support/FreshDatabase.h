@@ -14,8 +14,8 @@ public:
 
     QString path() const { return path_; }
     QString directory() const { return dir_.path(); }
-    // Rewrites Zanderol.ini with another database name (or removes it for an empty optional).
-    void writeIni(const QString &databaseName) const;
+    // Rewrites Zanderol.ini with another database name and more lines of [Baza].
+    void writeIni(const QString &databaseName, const QStringList &moreLines = {}) const;
     void removeIni() const;
 
     // Runs statements on the database through a connection of their own, in one committed transaction.
