@@ -1,6 +1,7 @@
 #include "ConnectionFailure.h"
 
 #include "FDM.h"
+#include "FirstStart.h"
 #include "MessageSeam.h"
 
 QString ConnectionFailureMessage(const QString &databaseName)
@@ -16,6 +17,7 @@ QString ConnectionFailureMessage(const QString &databaseName)
 bool ConnectAtStartup(TDM &dm)
 {
     try {
+        ChooseDatabaseOnFirstStart();
         if (dm.ConnectDatabase())
             return true;
         dm.ShowWarning(ConnectionFailureMessage(dm.Baza.databaseName()));
