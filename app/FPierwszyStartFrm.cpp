@@ -46,7 +46,7 @@ QString freeFileName(const QDir &directory, const QString &stem)
 TPierwszyStartFrm::TPierwszyStartFrm(const QString &dataDirectory, QWidget *parent)
     : QDialog(parent), dataDirectory_(dataDirectory)
 {
-    setObjectName(QStringLiteral("PierwszyStartFrm"));
+    setObjectName(QStringLiteral("TPierwszyStartFrm"));
     setWindowTitle(QStringLiteral("Pierwsze uruchomienie"));
     const QDir directory(dataDirectory_);
     newPath_ = freeFileName(directory, QStringLiteral("zanderol"));

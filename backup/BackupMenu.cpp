@@ -56,6 +56,7 @@ QString chooseFile(QWidget *window, const QString &title, const QString &propose
 void inform(QWidget *window, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, window);
+    box.setObjectName(QStringLiteral("InformacjaDlg"));
     ModalSeam::run(box);
 }
 
