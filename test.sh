@@ -10,6 +10,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 . scripts/packages.sh
 . scripts/firebird-lock.sh
 . scripts/test-server.sh
+. scripts/package-check.sh
 
 zanderol_need_packages \
     cmake g++ make \
@@ -17,6 +18,7 @@ zanderol_need_packages \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation \
     firebird3.0-server-core firebird3.0-utils firebird-dev firebird3.0-server qtkeychain-qt6-dev \
     libgtest-dev poppler-utils xvfb xauth
+zanderol_need_packages dpkg-dev lintian desktop-file-utils appstream # the package check
 zanderol_prepare_lock_dir
 zanderol_rerun_in_firebird_group "$PWD/test.sh" "$@"
 
@@ -41,6 +43,7 @@ build_and_test() { # build directory, cmake options...
 }
 
 build_and_test build-test -DCMAKE_BUILD_TYPE=Release
+zanderol_check_package build-test
 
 # Leak checking stays on for the program's own code; scripts/lsan.supp names the
 # libraries whose allocations live until exit by design. The sanitizer's own record of

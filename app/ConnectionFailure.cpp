@@ -2,6 +2,7 @@
 
 #include "FDM.h"
 #include "FailureReport.h"
+#include "FirstStart.h"
 #include "Login.h"
 
 QString ConnectionFailureMessage(const QString &databaseName)
@@ -16,10 +17,13 @@ QString ConnectionFailureMessage(const QString &databaseName)
 
 bool ConnectAtStartup(TDM &dm)
 {
-    ConnectionSettings settings = ReadConnectionSettings();
-    if (!LogIn(settings))
-        return false;
     try {
+        // The first-start window names a database in the user's configuration, which
+        // the settings are then read from; the login follows for a server database.
+        ChooseDatabaseOnFirstStart();
+        ConnectionSettings settings = ReadConnectionSettings();
+        if (!LogIn(settings))
+            return false;
         if (dm.ConnectDatabase(settings))
             return true;
         dm.ShowWarning(ConnectionFailureMessage(dm.Baza.databaseName()));

@@ -1,5 +1,6 @@
 #include "FMainFrm.h"
 
+#include "BackupMenu.h"
 #include "DatasetGrid.h"
 #include "ErrorReport.h"
 #include "FAboutBox.h"
@@ -178,6 +179,7 @@ void TMainFrm::createMenu()
 
     QMenu *system = bar->addMenu(QStringLiteral("System"));
     system->setObjectName(QStringLiteral("SystemMnu"));
+    AddBackupEntries(system, this, [this] { UpdateButtons(); });
     ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
                    &TMainFrm::Zamknij1Click);
 

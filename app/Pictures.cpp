@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -167,4 +168,15 @@ QIcon DrawToolbarPicture(ToolbarPicture picture)
 QIcon ApplicationIcon()
 {
     return iconOf(drawApplication);
+}
+
+QImage ApplicationImage(int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(double(pixels) / Grid, double(pixels) / Grid);
+    drawApplication(painter);
+    return image;
 }

@@ -77,6 +77,8 @@ void FbConnection::close()
             transaction->abandon();
         }
     }
+    for (FbTransaction *transaction : transactions_)
+        transaction->connectionClosing();
     FbApi::Status status;
     attachment_->detach(&status);
     if (status.failed())

@@ -68,6 +68,11 @@ public:
     static QVariant unpack(const char *packed, const Layout &layout, int column);
 
     void transactionEnding() override { close(); }
+    void connectionClosing() override
+    {
+        close();
+        unprepare();
+    }
 
 private:
     void prepare();

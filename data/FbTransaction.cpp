@@ -20,6 +20,13 @@ void FbTransaction::connectionGone()
     connectionAlive_ = false;
 }
 
+void FbTransaction::connectionClosing()
+{
+    const QList<FbTransactionUser *> users = users_;
+    for (FbTransactionUser *user : users)
+        user->connectionClosing();
+}
+
 void FbTransaction::abandon()
 {
     if (!handle_)

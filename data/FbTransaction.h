@@ -13,6 +13,9 @@ class FbTransactionUser
 {
 public:
     virtual void transactionEnding() = 0;
+    // The connection is about to detach: what was prepared on it is let go, to be
+    // prepared again on the next connection.
+    virtual void connectionClosing() {}
 
 protected:
     ~FbTransactionUser() = default;
@@ -56,6 +59,7 @@ public:
 private:
     friend class FbConnection;
     void connectionGone();
+    void connectionClosing();
     // After a failed commit: rolls back, or at least lets go of the handle.
     void abandon();
     void closeUsers();

@@ -1,11 +1,14 @@
 // zanderol-screenshot DATABASE DIRECTORY: starts the main window on the database as
 // the program does, lets it paint, and saves pictures for the documentation: the main
 // window as screenshot.png, and every window that its menu and buttons open (lists,
-// editors, choosers, the interest window) as <window class>.png. Each dialog is shown
-// through the modal seam, painted, grabbed and then cancelled, so nothing is stored.
+// editors, choosers, the interest window) as <window class>.png, the first-start window,
+// and a backup (its file chooser and its closing message). Each dialog is shown through
+// the modal seam, painted, grabbed and then cancelled, so nothing is stored; only the
+// backup is made, into a temporary directory.
 
 #include "DatabasePath.h"
 #include "FDM.h"
+#include "FPierwszyStartFrm.h"
 #include "FMainFrm.h"
 #include "FSzukajFrm.h"
 #include "MessageSeam.h"
@@ -18,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QPixmap>
@@ -155,6 +159,11 @@ int main(int argc, char **argv)
         if (visit != visits().end() && visit->second.after)
             visit->second.after(dialog);
         dialog.hide();
+        // The backup is made, into the temporary directory, for the picture of its end.
+        if (auto *chooser = qobject_cast<QFileDialog *>(&dialog); chooser && name == QStringLiteral("ZapiszPlikDlg")) {
+            chooser->selectFile(QDir(config.path()).filePath(QStringLiteral("kopia.fbk")));
+            return int(QDialog::Accepted);
+        }
         return int(QDialog::Rejected);
     });
 
@@ -171,8 +180,11 @@ int main(int argc, char **argv)
         }
         pages->setCurrentIndex(0);
         for (const char *entry : {"AdresaciMnu", "UrzedyMnu", "TytulyMnu", "SzablonyZwykleMnu", "SzablonyPodatMnu",
-                                  "OdsetkiMnu"})
+                                  "OdsetkiMnu", "KopiaMnu"})
             press<QAction>(mainWindow, entry);
+        // Shown where a real first start would make its databases.
+        TPierwszyStartFrm firstStart(QDir::home().filePath(QStringLiteral(".local/share/Zanderol")), &mainWindow);
+        ModalSeam::run(firstStart);
         QApplication::quit();
     });
     QApplication::exec();

@@ -21,11 +21,14 @@ const QString Causes = QStringLiteral(
     "    i uruchomić serwer przez kliknięcie przycisku Start),\r"
     "2. Brak pliku bazy: ");
 
-QString failure()
+// The first-start window comes up only when no database is named; here it is cancelled.
+QString failure(bool firstStartWindow = false)
 {
     MessageRecorder messages;
+    ModalScript modal;
     TDM dm;
     EXPECT_FALSE(ConnectAtStartup(dm));
+    EXPECT_EQ(modal.titles, firstStartWindow ? QStringList{"Pierwsze uruchomienie"} : QStringList{});
     EXPECT_FALSE(dm.Baza.isOpen());
     EXPECT_FALSE(dm.Zwykle.isOpen());
     return messages.warnings.value(0) + (messages.warnings.size() == 1 ? "" : " <more than one warning>");
@@ -37,10 +40,19 @@ TEST(Startup, WithoutTheConfigurationFileTheNameIsEmpty)
 {
     FreshDatabase db;
     db.removeIni();
-    const QString message = failure();
+    const QString message = failure(true);
     EXPECT_EQ(message, "Nie udało się połączyć z bazą: " + Causes);
     EXPECT_FALSE(message.contains(u'\n'));
     EXPECT_TRUE(message.endsWith("2. Brak pliku bazy: "));
+}
+
+TEST(Startup, AConfigurationNamingNoDatabaseAsksForOneFirst)
+{
+    FreshDatabase db;
+    for (const char *name : {"", "\"\""}) {
+        db.writeIni(name);
+        EXPECT_EQ(failure(true), "Nie udało się połączyć z bazą: " + Causes) << name;
+    }
 }
 
 TEST(Startup, AMissingFileIsNamedTwice)
