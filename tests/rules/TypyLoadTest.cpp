@@ -29,7 +29,7 @@ TEST_F(TypyLoad, OrdinaryTransferCopiesItsRowWithoutChangingTexts)
     EXPECT_EQ(record.Id, 5);
     EXPECT_EQ(record.RecipientId, 11);
     EXPECT_EQ(record.RecipientName1, " Żubr sp. z o.o. ");
-    EXPECT_EQ(record.RecipientAccountDigits(), "72114020040000360254826891");
+    EXPECT_EQ(record.RecipientAccountDigits(), "27114020040000360254826891");
     EXPECT_EQ(record.SenderAccountDigits(), "");
     EXPECT_TRUE(record.IsTransfer);
     EXPECT_EQ(record.Amount, Money::fromGrosze(123456));
