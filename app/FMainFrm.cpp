@@ -12,6 +12,7 @@
 #include "Pictures.h"
 #include "PrintRun.h"
 #include "TDrukFrm.h"
+#include "TEksportFrm.h"
 #include "TPodatkowyFrm.h"
 #include "TSzablPodatTbl.h"
 #include "TAdresaciTbl.h"
@@ -32,6 +33,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -179,6 +181,14 @@ void TMainFrm::createMenu()
 
     QMenu *system = bar->addMenu(QStringLiteral("System"));
     system->setObjectName(QStringLiteral("SystemMnu"));
+    QAction *exportAction = menuAction(system, "EksportMnu", QStringLiteral("&Eksport do banku…"));
+    ConnectGuarded(exportAction, &QAction::triggered, this, &TMainFrm::EksportMnuClick);
+    // Several orders of a list go to the bank in one file: the lists select many rows.
+    for (DatasetGrid *grid : {ZwykleGrid, PodatkoweGrid}) {
+        grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+        grid->addAction(exportAction);
+    }
     AddBackupEntries(system, this, [this] { UpdateButtons(); });
     ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
                    &TMainFrm::Zamknij1Click);
@@ -434,6 +444,37 @@ void TMainFrm::SzablonyZwykleMnuClick()
     // The list commits each of its changes itself.
     TSzablZwykleTbl list(this);
     list.ShowList();
+}
+
+QList<qint32> TMainFrm::SelectedIds() const
+{
+    const DatasetGrid *grid = VisibleKind() == Ordinary ? ZwykleGrid : PodatkoweGrid;
+    const Dataset &list = VisibleList();
+    QList<int> rows;
+    for (const QModelIndex &index : grid->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<qint32> ids;
+    for (const int row : rows)
+        if (row >= 0 && row < list.fetchedCount())
+            ids << list.valueAt(row, QStringLiteral("PRZELEWID")).toInt();
+    return ids;
+}
+
+void TMainFrm::EksportMnuClick()
+{
+    if (VisibleKind() == Zus) {
+        DM->ShowWarning(QStringLiteral("Przelewy ZUS nie są eksportowane do banku: rachunki funduszy ZUS zostały "
+                                       "zamknięte, składki wpłaca się na indywidualny rachunek składkowy."));
+        return;
+    }
+    // One row selected is the row the cursor stands on, not a choice: the whole list goes.
+    QList<qint32> ids = SelectedIds();
+    if (ids.size() < 2)
+        ids.clear();
+    TEksportFrm dialog(VisibleKind() == Ordinary ? BankList::Ordinary : BankList::Tax, ids, this);
+    if (const int written = dialog.ShowExport(); written > 0)
+        statusBar()->showMessage(QStringLiteral("Zapisano przelewów do pliku: %1").arg(written));
 }
 
 void TMainFrm::OdsetkiMnuClick()

@@ -30,6 +30,8 @@ public:
     static QString PositionFilePath();
 
     ListKind VisibleKind() const;
+    // The numbers of the orders selected in the visible list, in the list's order.
+    QList<qint32> SelectedIds() const;
 
     void UpdateButtons();
     void RestoreWindowPosition();
@@ -51,6 +53,7 @@ public:
     void TytulyMnuClick();
     void SzablonyZwykleMnuClick();
     void OdsetkiMnuClick();
+    void EksportMnuClick();
     void SzablonyPodatMnuClick();
     void OfertaMnuClick();
     void OprogramieMnuClick();

@@ -11,6 +11,7 @@
 #include "RowStore.h"
 #include "SaveChecks.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,8 +57,8 @@ TSzablonPodatFrm::TSzablonPodatFrm(QWidget *parent) : QDialog(parent)
     QWidget *deposit = f.EdOperacja->findChild<QWidget *>(QStringLiteral("Wplata"));
     QWidget *transfer = f.EdOperacja->findChild<QWidget *>(QStringLiteral("Przelew"));
     const QList<QWidget *> order{EdNazwa, f.EdNazwa1_Odb, f.EdNazwa2_Odb, deposit, transfer, f.EdKwota,
-                                 f.EdKonto_Odb, f.EdRodzajRach, f.EdNazwa1_Nad, f.EdNazwa2_Nad, f.EdNIP, f.EdTyp,
-                                 f.EdOkres, f.EdSymbol, f.EdIdentyfZobow, EdKonto_Nad, PostBtn, CancelBtn};
+                                 f.EdKonto_Odb, f.EdRodzajRach, f.EdMikrorachunek, f.EdNazwa1_Nad, f.EdNazwa2_Nad,
+                                 f.EdNIP, f.EdTyp, f.EdOkres, f.EdSymbol, f.EdIdentyfZobow, EdKonto_Nad, PostBtn, CancelBtn};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -9,9 +9,11 @@
 #include "LengthCounter.h"
 #include "MoneyEdit.h"
 #include "OperationKind.h"
+#include "TaxMicroAccount.h"
 #include "TWybierzAdresatFrm.h"
 #include "TWybierzUrzadFrm.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -31,6 +33,7 @@ TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
     lbNazwa2_Odb = Named(new LengthCounter(EdNazwa2_Odb, window), "lbNazwa2_Odb");
     EdKonto_Odb = Named(new AccountEdit(window), "EdKonto_Odb");
     EdRodzajRach = NewAccountKindList(window);
+    EdMikrorachunek = Named(new QCheckBox(QStringLiteral("Mikrorachunek podatkowy"), window), "EdMikrorachunek");
     EdOperacja = new OperationKind(window);
     EdKwota = Named(new MoneyEdit(window), "EdKwota");
     EdNazwa1_Nad = Named(new NameLine(window), "EdNazwa1_Nad");
@@ -55,6 +58,8 @@ TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
     // The user's choice only: filling the lists when a window opens must not touch the fields.
     ConnectGuarded(EdRodzajRach, &QComboBox::activated, this, &TaxOrderFields::EdRodzajRachChange);
     ConnectGuarded(EdTyp, &QComboBox::activated, this, &TaxOrderFields::EdTypChange);
+    ConnectGuarded(EdMikrorachunek, &QCheckBox::clicked, this, &TaxOrderFields::EdMikrorachunekClick);
+    ConnectGuarded(EdNIP, &QLineEdit::textEdited, this, &TaxOrderFields::EdNIPEdited);
 }
 
 void TaxOrderFields::OnPayerAccount(std::function<void(const QString &account)> takeAccount)
@@ -86,6 +91,7 @@ QBoxLayout *TaxOrderFields::AccountRow() const
     accountRow->addWidget(EdKonto_Odb, 1);
     accountRow->addWidget(Caption(QStringLiteral("Rodzaj rachunku"), EdRodzajRach, window_));
     accountRow->addWidget(EdRodzajRach);
+    accountRow->addWidget(EdMikrorachunek);
     return accountRow;
 }
 
@@ -125,6 +131,7 @@ void TaxOrderFields::Clear(const QString &accountKind)
     EdKonto_Odb->SetDigits(QString());
     EdSymbol->setEditText(QString());
     SelectCode(EdRodzajRach, accountKind);
+    defaultMicroAccountCheck();
     SelectCode(EdTyp, NipType);
     EdOperacja->SetTransfer(true);
     EdKwota->SetValue(Money());
@@ -155,6 +162,11 @@ void TaxOrderFields::Fill(const Dataset &row)
     EdIdentyfZobow->setText(text("IDENTYFZOB"));
     SelectCode(EdRodzajRach, text("RODZAJ_RACH"));
     SelectCode(EdTyp, text("TYPIDENTYF"));
+    // The check shows what the stored account is; opening a row never changes its account.
+    const QString type = SelectedCode(EdTyp);
+    const QString micro = type.size() == 1 ? TaxMicroAccount(type.at(0), EdNIP->text()) : QString();
+    EdMikrorachunek->setEnabled(microAccountKind());
+    EdMikrorachunek->setChecked(microAccountKind() && !micro.isEmpty() && EdKonto_Odb->Digits() == micro);
     EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
 }
 
@@ -186,13 +198,61 @@ void TaxOrderFields::UrzadButtonClick()
     EdNazwa1_Odb->setText(chosen->NAZWA1);
     EdNazwa2_Odb->setText(chosen->NAZWA2);
     accounts = AuthorityAccounts::Of(*chosen);
-    EdRodzajRachChange();
+    applyAccount();
+    EdKonto_Odb->Check();
 }
 
 void TaxOrderFields::EdRodzajRachChange()
 {
+    defaultMicroAccountCheck();
+    applyAccount();
+    EdKonto_Odb->Check();
+}
+
+void TaxOrderFields::EdMikrorachunekClick()
+{
+    applyAccount();
+    EdKonto_Odb->Check();
+}
+
+void TaxOrderFields::EdNIPEdited()
+{
+    followIdentifier();
+}
+
+bool TaxOrderFields::microAccountKind() const
+{
+    const QString kind = SelectedCode(EdRodzajRach);
+    return kind == QLatin1String("P") || kind == QLatin1String("C") || kind == QLatin1String("V");
+}
+
+void TaxOrderFields::defaultMicroAccountCheck()
+{
+    EdMikrorachunek->setEnabled(microAccountKind());
+    EdMikrorachunek->setChecked(microAccountKind());
+}
+
+void TaxOrderFields::applyAccount()
+{
+    if (microAccountKind() && EdMikrorachunek->isChecked()) {
+        const QString type = SelectedCode(EdTyp);
+        const QString micro = type.size() == 1 ? TaxMicroAccount(type.at(0), EdNIP->text()) : QString();
+        // Without a valid identifier there is no micro-account yet: the authority's account
+        // for the kind stands until the identifier is complete.
+        if (!micro.isEmpty()) {
+            EdKonto_Odb->SetDigits(micro);
+            return;
+        }
+    }
     if (const auto account = accounts.ForKind(SelectedCode(EdRodzajRach), otherKindGivesPit_))
         EdKonto_Odb->SetDigits(*account);
+}
+
+void TaxOrderFields::followIdentifier()
+{
+    if (!microAccountKind() || !EdMikrorachunek->isChecked())
+        return;
+    applyAccount();
     EdKonto_Odb->Check();
 }
 
@@ -214,4 +274,5 @@ void TaxOrderFields::EdTypChange()
 {
     if (const auto number = payer_.ForType(SelectedCode(EdTyp)))
         FillIdentifier(EdNIP, *number, IdentifierCaption);
+    followIdentifier();
 }

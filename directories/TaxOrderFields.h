@@ -11,6 +11,7 @@ class LengthCounter;
 class MoneyEdit;
 class OperationKind;
 class QBoxLayout;
+class QCheckBox;
 class QGridLayout;
 
 // The fields that a tax transfer and a tax transfer template share, the tax authority
@@ -30,7 +31,7 @@ public:
     // Caption and the two name lines with their counters, fields in column 0.
     void AddRecipientRows(QGridLayout *grid, int &row) const;
     void AddPayerRows(QGridLayout *grid, int &row) const;
-    // The recipient's account with the kind of account beside it.
+    // The recipient's account with the kind of account and the micro-account check beside it.
     QBoxLayout *AccountRow() const;
     // The operation kind, then the amount on the right.
     QBoxLayout *AmountRow() const;
@@ -49,11 +50,17 @@ public:
     // The user's choice of a kind of account or of an identifier type.
     void EdRodzajRachChange();
     void EdTypChange();
+    // The user's switch of the micro-account, and the identifier as the user types it.
+    void EdMikrorachunekClick();
+    void EdNIPEdited();
 
     NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad;
     LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad;
     AccountEdit *EdKonto_Odb;
     QComboBox *EdRodzajRach;
+    // "Mikrorachunek podatkowy": PIT, CIT and VAT go to the account composed from the
+    // payer's NIP or PESEL instead of the authority's account for the kind.
+    QCheckBox *EdMikrorachunek;
     OperationKind *EdOperacja;
     MoneyEdit *EdKwota;
     QLineEdit *EdNIP;
@@ -68,6 +75,14 @@ public:
     AuthorityAccounts accounts;
 
 private:
+    bool microAccountKind() const;
+    // The kind's check state as a new choice of kind gives it: on and open for PIT, CIT and VAT.
+    void defaultMicroAccountCheck();
+    // Puts the account the kind, the check and the identifier give into the recipient field.
+    void applyAccount();
+    // The identifier changed: with the micro-account in use, the account follows it.
+    void followIdentifier();
+
     QWidget *window_;
     bool otherKindGivesPit_;
     PayerNumbers payer_;

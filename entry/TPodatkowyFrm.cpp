@@ -17,6 +17,7 @@
 #include "TaxPeriod.h"
 #include "Typy.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -101,9 +102,9 @@ void TPodatkowyFrm::setFocusOrder()
     const TaxOrderFields &f = *fields_;
     QWidget *deposit = f.EdOperacja->findChild<QWidget *>(QStringLiteral("Wplata"));
     QWidget *transfer = f.EdOperacja->findChild<QWidget *>(QStringLiteral("Przelew"));
-    const QList<QWidget *> order{f.EdNazwa1_Odb, f.EdNazwa2_Odb, f.EdKonto_Odb, f.EdRodzajRach, deposit, transfer,
-                                 f.EdKwota, EdKonto_Nad, f.EdNazwa1_Nad, f.EdNazwa2_Nad, f.EdNIP, f.EdTyp, f.EdOkres,
-                                 f.EdSymbol, f.EdIdentyfZobow, EdData, PostBtn, CancelBtn};
+    const QList<QWidget *> order{f.EdNazwa1_Odb, f.EdNazwa2_Odb, f.EdKonto_Odb, f.EdRodzajRach, f.EdMikrorachunek,
+                                 deposit, transfer, f.EdKwota, EdKonto_Nad, f.EdNazwa1_Nad, f.EdNazwa2_Nad, f.EdNIP,
+                                 f.EdTyp, f.EdOkres, f.EdSymbol, f.EdIdentyfZobow, EdData, PostBtn, CancelBtn};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

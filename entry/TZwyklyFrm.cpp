@@ -15,6 +15,7 @@
 #include "RowStore.h"
 #include "SaveChecks.h"
 #include "SenderAccountLine.h"
+#include "TKodQRFrm.h"
 #include "TWybierzSzablonZW.h"
 
 #include <QDateTime>
@@ -84,10 +85,13 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     PostBtn->setDefault(true);
     CancelBtn = Named(new QPushButton(QStringLiteral("&Anuluj"), this), "CancelBtn");
     SzablonBtn = Named(new QPushButton(QStringLiteral("Z szablonu"), this), "SzablonBtn");
+    QrBtn = Named(new QPushButton(QStringLiteral("Kod QR"), this), "QrBtn");
+    QrBtn->setAutoDefault(false);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(PostBtn);
     buttons->addWidget(CancelBtn);
     buttons->addWidget(SzablonBtn);
+    buttons->addWidget(QrBtn);
     buttons->addStretch();
 
     auto *layout = new QHBoxLayout(this);
@@ -95,13 +99,16 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QList<QWidget *> order = fields_->FocusChain(EdData) + QList<QWidget *>{PostBtn, CancelBtn, SzablonBtn};
+    const QList<QWidget *> order = fields_->FocusChain(EdData) + QList<QWidget *>{PostBtn, CancelBtn, SzablonBtn, QrBtn};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     ConnectGuarded(PostBtn, &QPushButton::clicked, this, &TZwyklyFrm::PostBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     ConnectGuarded(SzablonBtn, &QPushButton::clicked, this, &TZwyklyFrm::SzablonBtnClick);
+    ConnectGuarded(QrBtn, &QPushButton::clicked, this, &TZwyklyFrm::QrBtnClick);
+    connect(fields_->EdOperacja, &OperationKind::clicked, QrBtn,
+            [this] { QrBtn->setEnabled(fields_->EdOperacja->IsTransfer()); });
 }
 
 void TZwyklyFrm::showEvent(QShowEvent *event)
@@ -121,6 +128,7 @@ bool TZwyklyFrm::ShowNew()
              fields_->EdNazwa2_Nad, EdKonto_Nad, fields_->EdTytul1, fields_->EdTytul2})
         line->clear();
     fields_->EdOperacja->SetTransfer(true);
+    QrBtn->setEnabled(true);
     fields_->EdKwota->SetValue(Money());
     EdData->SetDate({});
     fields_->EdNazwa1_Odb->setFocus();
@@ -159,6 +167,35 @@ void TZwyklyFrm::fill(const Dataset &row, const QString &amountOutOfRange)
 void TZwyklyFrm::EdOperacjaClick()
 {
     EdKonto_Nad->Refill();
+    // A cash deposit is paid at the counter: no code to pay it from a phone.
+    QrBtn->setEnabled(fields_->EdOperacja->IsTransfer());
+}
+
+void TZwyklyFrm::QrBtnClick()
+{
+    const OrdinaryOrderFields &f = *fields_;
+    if (f.EdKonto_Odb->Digits().isEmpty() || !IsValidAccount(f.EdKonto_Odb->text())) {
+        DM->ShowWarning(QStringLiteral("Kod QR wymaga prawidłowego numeru rachunku odbiorcy."));
+        f.EdKonto_Odb->setFocus();
+        return;
+    }
+    // The recipient's NIP comes from the contractor chosen, when it is a valid one.
+    QString nip;
+    if (f.OdbiorcaId > 0) {
+        DM->OpenQuery(QStringLiteral("select NIP from ADRESACI where ADRESATID=%1").arg(f.OdbiorcaId));
+        if (!DM->q.isEmpty()) {
+            const QString stored = DM->q.value(QStringLiteral("NIP")).toString();
+            if (!IsBlankIdentifier(stored) && IsValidNip(stored))
+                nip = stored;
+        }
+    }
+    TKodQRFrm code({.RecipientNip = nip,
+                    .RecipientAccount = f.EdKonto_Odb->Digits(),
+                    .RecipientName = f.EdNazwa1_Odb->text(),
+                    .Title = (f.EdTytul1->text().trimmed() + u' ' + f.EdTytul2->text().trimmed()).trimmed(),
+                    .Amount = f.EdKwota->Value()},
+                   this);
+    code.ShowCode();
 }
 
 void TZwyklyFrm::SzablonBtnClick()

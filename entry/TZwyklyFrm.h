@@ -27,6 +27,7 @@ public:
     void PostBtnClick();
     void SzablonBtnClick();
     void EdOperacjaClick();
+    void QrBtnClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -42,7 +43,7 @@ private:
     OrdinaryOrderFields *fields_;
     SenderAccountLine *EdKonto_Nad;
     NullableDateEdit *EdData;
-    QPushButton *PostBtn, *CancelBtn, *SzablonBtn;
+    QPushButton *PostBtn, *CancelBtn, *SzablonBtn, *QrBtn;
 
     bool isNew_ = true;
     // The order this window changes once it exists in the list (0 before).

@@ -12,12 +12,14 @@
 #include "NullableDateEdit.h"
 #include "TZwyklyFrm.h"
 #include "ValidityMark.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -525,5 +527,49 @@ TEST_F(FilledDirectoriesTest, ATemplateFillsANewOrAStoredOrderWithoutMakingItNew
         if (!row.isNew) {
             EXPECT_EQ(stored("PRZELEWID").toInt(), storedId);
         }
+    }
+}
+
+TEST_F(OrdinaryEditorTest, TheQrButtonShowsThePaymentCodeOfATransferOnly)
+{
+    const struct {
+        const char *what;
+        std::function<void(QDialog &)> change;
+        const char *payload;  // nullptr: no code shown
+        bool enabled;
+        QStringList warnings;
+    } rows[] = {
+        {"a transfer as typed", [](QDialog &) {}, "|PL|61109010140000071219812874|012305|Odbiorca Sp. z o.o.|Faktura 1/2026|||",
+         true, {}},
+        {"the title's two lines as one",
+         [](QDialog &d) {
+             line(d, "EdTytul2")->setText(QStringLiteral("i 2/2026"));
+             amount(d)->SetValue(Money::fromGrosze(1000000));
+         },
+         "|PL|61109010140000071219812874||Odbiorca Sp. z o.o.|Faktura 1/2026 i 2/2026|||", true, {}},
+        {"a cash deposit has no code", [](QDialog &d) { control<QAbstractButton>(d, "Wplata")->click(); }, nullptr,
+         false, {}},
+        {"a wrong recipient account", [](QDialog &d) { recipientAccount(d)->SetDigits(WrongAccount); }, nullptr, true,
+         {"Kod QR wymaga prawidłowego numeru rachunku odbiorcy."}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        messages.warnings.clear();
+        QString shown;
+        chooser = [&shown](QDialog &dialog) {
+            EXPECT_EQ(dialog.objectName(), QStringLiteral("TKodQRFrm"));
+            shown = control<QLabel>(dialog, "QrText")->text();
+            EXPECT_FALSE(control<QLabel>(dialog, "QrImage")->pixmap().isNull());
+            return int(QDialog::Accepted);
+        };
+        runEditor(true, [&](TZwyklyFrm &editor) {
+            fillRequired(editor);
+            row.change(editor);
+            auto *button = control<QAbstractButton>(editor, "QrBtn");
+            EXPECT_EQ(button->isEnabled(), row.enabled);
+            button->click();
+        });
+        EXPECT_EQ(shown, row.payload ? QString::fromUtf8(row.payload) : QString());
+        EXPECT_EQ(messages.warnings, row.warnings);
     }
 }

@@ -178,9 +178,10 @@ TEST_F(TaxTransferEditorTest, ANewTransferOpensOnThePreviousMonthAndTabsInTheFor
         EXPECT_EQ(focusName(dialog), QStringLiteral("EdNazwa1_Odb"));
         EXPECT_EQ(control<QWidget>(dialog, "CalcBtn")->focusPolicy(), Qt::NoFocus);
 
-        const QStringList expected{"EdNazwa1_Odb", "EdNazwa2_Odb", "EdKonto_Odb", "EdRodzajRach", "Wplata", "Przelew",
-                                   "EdKwota", "EdKonto_Nad", "EdNazwa1_Nad", "EdNazwa2_Nad", "EdNIP", "EdTyp",
-                                   "EdOkres", "EdSymbol", "EdIdentyfZobow", "EdData", "PostBtn", "CancelBtn"};
+        const QStringList expected{"EdNazwa1_Odb", "EdNazwa2_Odb", "EdKonto_Odb", "EdRodzajRach", "EdMikrorachunek",
+                                   "Wplata", "Przelew", "EdKwota", "EdKonto_Nad", "EdNazwa1_Nad", "EdNazwa2_Nad",
+                                   "EdNIP", "EdTyp", "EdOkres", "EdSymbol", "EdIdentyfZobow", "EdData", "PostBtn",
+                                   "CancelBtn"};
         QStringList chain;
         QWidget *at = control<QWidget>(dialog, "EdNazwa1_Odb");
         do {
@@ -221,6 +222,99 @@ TEST_F(TaxTransferEditorTest, TheKindOfTaxPutsTheAuthoritysAccountAndOtherKeepsW
         EXPECT_EQ(line(dialog, "EdNazwa1_Odb")->text(), QStringLiteral("Urząd Skarbowy Kraków"));
         EXPECT_EQ(line(dialog, "EdNazwa2_Odb")->text(), QStringLiteral("ul. Wrocławska 32"));
     });
+}
+
+TEST_F(TaxTransferEditorTest, PitCitAndVatGoToTheMicroAccountOfAValidIdentifier)
+{
+    // The payer's NIP 123-456-32-18 and PESEL 44051401359 as micro-accounts.
+    const QString MicroNip = QStringLiteral("88101000712222123456321800");
+    const QString MicroPesel = QStringLiteral("27101000712221440514013590");
+    const auto type = [](QDialog &d, const QString &text) {
+        line(d, "EdNIP")->setText(text);
+        emit line(d, "EdNIP")->textEdited(text);
+    };
+    const struct {
+        const char *step;
+        std::function<void(TaxTransferEditorTest &, QDialog &)> act;
+        QString account;
+        bool checked, enabled;
+    } steps[] = {
+        {"a new PIT transfer has the check on", [](auto &, QDialog &) {}, QString(), true, true},
+        {"no identifier yet: the authority's account", [](auto &t, QDialog &d) { t.chooseAuthority(d); }, Pit, true,
+         true},
+        {"a NIP typed with hyphens", [type](auto &, QDialog &d) { type(d, QStringLiteral("123-456-32-18")); },
+         MicroNip, true, true},
+        {"a NIP spoilt by its last digit", [type](auto &, QDialog &d) { type(d, QStringLiteral("123-456-32-19")); },
+         Pit, true, true},
+        {"the payer chosen into an empty field",
+         [](auto &t, QDialog &d) {
+             line(d, "EdNIP")->clear();
+             t.choosePayer(d);
+         },
+         MicroNip, true, true},
+        {"the type PESEL brings the payer's PESEL",
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("P - PESEL")); }, MicroPesel, true, true},
+        {"the check switched off", [](auto &, QDialog &d) { click(d, "EdMikrorachunek"); }, Pit, false, true},
+        {"the identifier typed with the check off leaves the account",
+         [type](auto &, QDialog &d) { type(d, QStringLiteral("44051401359")); }, Pit, false, true},
+        {"the check switched on again", [](auto &, QDialog &d) { click(d, "EdMikrorachunek"); }, MicroPesel, true,
+         true},
+        {"VAT", [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("VAT")); }, MicroPesel, true, true},
+        {"PCC has no micro-account", [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("PCC")); }, Pcc,
+         false, false},
+        {"the payer's NIP under PCC leaves the account",
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("N - NIP")); }, Pcc, false, false},
+        {"CIT switches the check on by itself",
+         [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("CIT")); }, MicroNip, true, true},
+        {"a passport has no micro-account",
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("2 - Paszport")); }, Cit, true, true},
+        {"REGON has no micro-account",
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("R - REGON")); }, Cit, true, true},
+        {"(inny) leaves the field as it was",
+         [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("(inny)")); }, Cit, false, false},
+    };
+    edit(true, [&](QDialog &dialog) {
+        for (const auto &step : steps) {
+            SCOPED_TRACE(step.step);
+            step.act(*this, dialog);
+            EXPECT_EQ(DigitsOnly(line(dialog, "EdKonto_Odb")->text()), step.account);
+            const auto *check = control<QAbstractButton>(dialog, "EdMikrorachunek");
+            EXPECT_EQ(check->isChecked(), step.checked);
+            EXPECT_EQ(check->isEnabled(), step.enabled);
+        }
+    });
+}
+
+TEST_F(TaxTransferEditorTest, AStoredTransferShowsItsOwnAccountAndTheCheckSaysWhetherItIsTheMicroAccount)
+{
+    const QString MicroNip = QStringLiteral("88101000712222123456321800");
+    const struct {
+        const char *what;
+        QString kind, account, identifier;
+        bool checked;
+    } rows[] = {
+        {"PIT to the micro-account", "P", MicroNip, "123-456-32-18", true},
+        {"PIT to the authority's account stored before micro-accounts", "P", Pit, "123-456-32-18", false},
+        {"PIT to the micro-account of another identifier", "P", MicroNip, "526-025-02-74", false},
+        {"PCC to an account that happens to be the micro-account", "K", MicroNip, "123-456-32-18", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        db.execute({QStringLiteral("delete from PODATKOWE"),
+                    QStringLiteral("insert into PODATKOWE (PRZELEWID, ODBIORCAID, NAZWA1_ODB, KONTO_ODB, RODZAJ_RACH, "
+                                   "PRZELEW, KWOTA, KONTO_NAD, NAZWA1_NAD, IDENTYF, TYPIDENTYF, OKRES, DATA_WPR) values (1, 1, "
+                                   "'US', '%1', '%2', 'T', 10, '%3', 'Jan', '%4', 'N', '24M03', '2024-03-01')")
+                        .arg(row.account, row.kind, PayerAccount, row.identifier)});
+        dm.ReopenTaxList(1);
+        edit(false, [&](QDialog &dialog) {
+            EXPECT_EQ(DigitsOnly(line(dialog, "EdKonto_Odb")->text()), row.account);
+            EXPECT_EQ(control<QAbstractButton>(dialog, "EdMikrorachunek")->isChecked(), row.checked);
+            // A payer chosen again brings no new identifier into a filled field, and the
+            // account stays what was stored.
+            choosePayer(dialog);
+            EXPECT_EQ(DigitsOnly(line(dialog, "EdKonto_Odb")->text()), row.account);
+        });
+    }
 }
 
 TEST_F(TaxTransferEditorTest, TheIdentifierFollowsThePayerAndItsType)

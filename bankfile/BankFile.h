@@ -1,0 +1,36 @@
+#pragma once
+
+#include "BankOrder.h"
+#include "BankProfile.h"
+#include "CodePage.h"
+
+#include <QByteArray>
+#include <QList>
+#include <variant>
+
+// An order that does not go into the file; the others may.
+struct BankRefusal
+{
+    qint32 Id = 0;
+    QString Reason;
+};
+
+// What stops the whole file: an order's field that the file cannot carry.
+struct BankFileFault
+{
+    qint32 Id = 0;
+    QString Field;
+    QString Message;
+};
+
+// Deposits and orders without a valid sender's or recipient's account.
+QList<BankRefusal> BankRefusals(const QList<BankOrder> &orders);
+QList<BankOrder> WithoutRefused(const QList<BankOrder> &orders);
+
+// The file of the orders (none of them refused) in the Elixir-O layout, one line an
+// order ending CR LF; the order's transfer date unless it is missing or past, then today.
+std::variant<QByteArray, BankFileFault> WriteBankFile(const QList<BankOrder> &orders, CodePage page,
+                                                      const BankProfile &profile, const QDate &today);
+
+// Writes the whole file or nothing: an existing file stays as it was when writing fails.
+bool SaveBankFile(const QString &path, const QByteArray &bytes, QString &error);

@@ -1,0 +1,130 @@
+// zanderol-export [--encoding windows-1250|iso-8859-2|cp852|utf-8] [--profile NAME] [--ids N,M,...]
+//                 DATABASE zwykle|podatkowe FILE
+// Writes the orders of one list to a bank import file (Elixir-O).
+
+#include "BankFile.h"
+#include "BankOrderSource.h"
+#include "DatabasePath.h"
+#include "FDM.h"
+#include "FbError.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+struct Arguments
+{
+    CodePage page = CodePage::Windows1250;
+    QString profile;
+    QList<qint32> ids;
+    QString database, list, file;
+};
+
+void say(const QString &text)
+{
+    std::fprintf(stderr, "zanderol-export: %s\n", text.toLocal8Bit().constData());
+}
+
+std::optional<Arguments> parse(QStringList args)
+{
+    Arguments parsed;
+    while (!args.isEmpty() && args.first().startsWith(QStringLiteral("--"))) {
+        const QString option = args.takeFirst();
+        if (args.isEmpty())
+            return std::nullopt;
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--encoding")) {
+            const auto page = CodePages::FromName(value);
+            if (!page)
+                return std::nullopt;
+            parsed.page = *page;
+        } else if (option == QLatin1String("--profile")) {
+            if (BankProfile::Named(value).Name != value)
+                return std::nullopt;
+            parsed.profile = value;
+        } else if (option == QLatin1String("--ids")) {
+            for (const QString &number : value.split(u',')) {
+                bool ok = false;
+                const qint32 id = number.trimmed().toInt(&ok);
+                if (!ok)
+                    return std::nullopt;
+                parsed.ids << id;
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (args.size() != 3 || (args[1] != QLatin1String("zwykle") && args[1] != QLatin1String("podatkowe")))
+        return std::nullopt;
+    parsed.database = args[0];
+    parsed.list = args[1];
+    parsed.file = args[2];
+    return parsed;
+}
+
+QString profileNames()
+{
+    QStringList names;
+    for (const BankProfile &profile : BankProfile::All())
+        names << profile.Name;
+    return names.join(u'|');
+}
+
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const auto args = parse(app.arguments().mid(1));
+    if (!args) {
+        std::fprintf(stderr,
+                     "usage: zanderol-export [--encoding %s] [--profile %s] [--ids N,M,...] DATABASE "
+                     "zwykle|podatkowe FILE\n",
+                     qPrintable(CodePages::Names().join(u'|')), qPrintable(profileNames()));
+        return 2;
+    }
+    // The data module finds its database through the settings file it reads at start.
+    QTemporaryDir config;
+    QFile ini(config.filePath(QStringLiteral("Zanderol.ini")));
+    if (!config.isValid() || !ini.open(QIODevice::WriteOnly) ||
+        ini.write(QStringLiteral("[Baza]\r\nPlik=%1\r\n").arg(args->database).toUtf8()) < 0) {
+        say(QStringLiteral("cannot write a temporary settings file"));
+        return 1;
+    }
+    ini.close();
+    SetConfigDirectory(config.path());
+
+    try {
+        TDM dm;
+        if (!dm.ConnectDatabase()) {
+            say(QStringLiteral("cannot open the database %1").arg(args->database));
+            return 1;
+        }
+        const QList<BankOrder> orders =
+            LoadBankOrders(args->list == QLatin1String("zwykle") ? BankList::Ordinary : BankList::Tax, args->ids);
+        for (const BankRefusal &refusal : BankRefusals(orders))
+            say(QStringLiteral("pominięty: %1").arg(refusal.Reason));
+        const auto written = WriteBankFile(WithoutRefused(orders), args->page, BankProfile::Named(args->profile),
+                                           QDate::currentDate());
+        if (const auto *fault = std::get_if<BankFileFault>(&written)) {
+            say(fault->Message);
+            return 1;
+        }
+        QString error;
+        if (!SaveBankFile(args->file, std::get<QByteArray>(written), error)) {
+            say(error);
+            return 1;
+        }
+    } catch (const FbError &error) {
+        say(error.message());
+        return 1;
+    } catch (const std::exception &error) {
+        say(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return 0;
+}
