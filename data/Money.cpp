@@ -44,11 +44,13 @@ bool Money::parse(const QString &text, Money &out)
         return false;
     for (int i = fractionDigits; i < 4; ++i)
         fraction *= 10;
-    // The whole units fit; with the fraction the largest of them may not.
+    // The whole units fit; with the fraction the largest of them may not. The sign goes
+    // on first, so that the most negative amount, one beyond the largest, is read too.
+    const std::int64_t whole = negative ? -(units * Scale) : units * Scale;
     std::int64_t raw = 0;
-    if (__builtin_add_overflow(units * Scale, fraction, &raw))
+    if (negative ? __builtin_sub_overflow(whole, fraction, &raw) : __builtin_add_overflow(whole, fraction, &raw))
         return false;
-    out = fromRaw(negative ? -raw : raw);
+    out = fromRaw(raw);
     return true;
 }
 

@@ -387,6 +387,8 @@ TEST(Money, ParsingRefusesWhatA64BitAmountCannotHold)
         {"922337203685477,5808", false},
         {"922337203685477,9999", false},
         {"-922337203685477,5807", true},
+        {"-922337203685477,5808", true}, // the most negative amount, as it is written out
+        {"-922337203685477,5809", false},
         {"9223372036854775807", false},
     };
     for (const auto &c : cases) {
