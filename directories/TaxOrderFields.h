@@ -12,6 +12,7 @@ class MoneyEdit;
 class OperationKind;
 class QBoxLayout;
 class QGridLayout;
+class StoredAmount;
 
 // The fields that a tax transfer and a tax transfer template share, the tax authority
 // and payer choosers that fill them, and what the kind of account and the identifier
@@ -71,5 +72,6 @@ private:
     QWidget *window_;
     bool otherKindGivesPit_;
     PayerNumbers payer_;
+    StoredAmount *amount_;
     std::function<void(const QString &)> takePayerAccount_;
 };
