@@ -5,7 +5,9 @@
 #include "ErrorReport.h"
 #include "FieldLeave.h"
 #include "ModalSeam.h"
+#include "MoneyEdit.h"
 #include "RowStore.h"
+#include "StoredAmount.h"
 #include "ValidityMark.h"
 
 #include <QHBoxLayout>
@@ -58,6 +60,16 @@ void DirectoryEditor::BindAccount(AccountEdit *account, const QString &column)
     openChecks_.push_back([account] { account->Check(); });
 }
 
+void DirectoryEditor::BindAmount(MoneyEdit *amount, const QString &column)
+{
+    auto *stored = new StoredAmount(amount);
+    bindings_.push_back({.column = column,
+                         .read = [amount] { return QVariant::fromValue(amount->Value()); },
+                         .fill = [stored](const QVariant &value) { stored->Fill(value); },
+                         .empty = QVariant::fromValue(Money()),
+                         .writes = [stored] { return stored->Shown(); }});
+}
+
 void DirectoryEditor::CheckOnLeave(QLineEdit *field, std::function<bool(const QString &)> valid, const QString &hint)
 {
     auto check = [field, valid = std::move(valid), hint] { MarkValidity(field, valid(field->text()), hint); };
@@ -89,6 +101,7 @@ bool DirectoryEditor::ShowCurrent()
 bool DirectoryEditor::open(bool isNew)
 {
     isNew_ = isNew;
+    openedId_ = isNew ? 0 : setup_.dataset->value(setup_.keyField).toInt();
     // Handlers meant for the user react to a choice being activated or a field being
     // left, so filling stays quiet; the length counters follow the text and refresh.
     for (const Binding &binding : bindings_)
@@ -120,11 +133,24 @@ void DirectoryEditor::PostBtnClick()
         if (!RunSaveChecks({check}))
             return;
     Dataset &rows = *setup_.dataset;
+    if (!isNew_) {
+        std::function<void()> reopen;
+        if (setup_.afterStore)
+            reopen = [this] { setup_.afterStore(openedId_); };
+        if (!StandOnStoredRow(rows, setup_.keyField, openedId_, reopen, setup_.gone)) {
+            if (nameField_)
+                nameField_->setFocus();
+            return;
+        }
+    }
     const auto write = [this, &rows] {
-        if (isNew_)
-            rows.setValue(setup_.keyField, setup_.newId());
+        if (isNew_) {
+            openedId_ = setup_.newId();
+            rows.setValue(setup_.keyField, openedId_);
+        }
         for (const Binding &binding : bindings_)
-            rows.setValue(binding.column, binding.read());
+            if (!binding.writes || binding.writes())
+                rows.setValue(binding.column, binding.read());
     };
     const auto afterPost = [this, &rows] {
         if (setup_.afterStore)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowStore.h"
 #include "SaveChecks.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 
 class AccountEdit;
 class Dataset;
+class MoneyEdit;
 class QLineEdit;
 class QPushButton;
 
@@ -27,8 +29,11 @@ public:
         QString keyField;                   // its identifier column
         std::function<qint32()> newId;      // the identifier of an added row
         // Runs after the row was posted, with its identifier (a directory that commits
-        // at once reopens its list here). Empty: the editor commits nothing.
+        // at once reopens its list here; it also finds a corrected row again when the
+        // list no longer stands on it). Empty: the editor commits nothing.
         std::function<void(qint32 id)> afterStore = {};
+        // What the user is told when the row being corrected is no longer in the list.
+        QString gone = EntryGone;
     };
 
     // Open on an empty row (saving adds one) or on the row where the dataset stands
@@ -55,6 +60,8 @@ protected:
     void BindLine(QLineEdit *line, const QString &column, int columnLength = 50);
     // An account field, stored as its digits and checked whenever the editor opens.
     void BindAccount(AccountEdit *account, const QString &column);
+    // An amount field; a stored amount it cannot show is told and kept (StoredAmount).
+    void BindAmount(MoneyEdit *amount, const QString &column);
 
     // A field checked when the user leaves it and whenever the editor opens: failing
     // values are coloured with the hint, never refused.
@@ -72,6 +79,8 @@ private:
         std::function<QVariant()> read;
         std::function<void(const QVariant &)> fill;
         QVariant empty;
+        // Empty, or false while saving must leave the column as stored.
+        std::function<bool()> writes = {};
     };
     bool open(bool isNew);
     void placeButtonsLastInFocusOrder();
@@ -84,4 +93,6 @@ private:
     std::vector<SaveCheck> checks_;
     std::vector<std::function<void()>> openChecks_;
     bool isNew_ = false;
+    // The row being corrected, or the one a first store added.
+    qint32 openedId_ = 0;
 };

@@ -17,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 namespace {
 
@@ -148,8 +147,12 @@ void TSzablonPodatFrm::PostBtnClick()
 
     Dataset &templates = DM->szPodatkowe;
     // The template this window opened, wherever the query stands now.
-    if (!IsNew && templates.value(Id).toInt() != templateId_ && !templates.locate(Id, templateId_))
-        throw std::runtime_error("Szablonu nie ma już w wykazie.");
+    if (!IsNew
+        && !StandOnStoredRow(templates, Id, templateId_, [this] { DM->ReopenTaxTemplates(KontrahId, templateId_); },
+                             TemplateGone)) {
+        EdNazwa->setFocus();
+        return;
+    }
 
     switch (StoreRow(templates, IsNew, [this] { write(); }, [] {})) {
     case StoreResult::Stored:

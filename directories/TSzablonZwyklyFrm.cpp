@@ -4,7 +4,6 @@
 #include "FDM.h"
 #include "FormParts.h"
 #include "Globals.h"
-#include "MoneyEdit.h"
 #include "NameLine.h"
 #include "OperationKind.h"
 #include "OrdinaryOrderFields.h"
@@ -17,7 +16,8 @@ TSzablonZwyklyFrm::TSzablonZwyklyFrm(QWidget *parent)
                        .dataset = &DM->szZwykle,
                        .keyField = QStringLiteral("PRZELEWID"),
                        .newId = [] { return DM->NewTransferId(); },
-                       .afterStore = [](qint32 id) { DM->ReopenOrdinaryTemplates(id); }},
+                       .afterStore = [](qint32 id) { DM->ReopenOrdinaryTemplates(id); },
+                       .gone = TemplateGone},
                       parent)
 {
     QWidget *form = Form();
@@ -62,16 +62,7 @@ TSzablonZwyklyFrm::TSzablonZwyklyFrm(QWidget *parent)
     Bind(QStringLiteral("PRZELEW"), [kind] { return QVariant(OperationKind::Code(kind->IsTransfer())); },
          [kind](const QVariant &value) { kind->SetTransfer(OperationKind::IsTransferCode(value)); },
          OperationKind::Code(true));
-    MoneyEdit *amount = fields_->EdKwota;
-    Bind(QStringLiteral("KWOTA"), [amount] { return QVariant::fromValue(amount->Value()); },
-         [amount](const QVariant &value) {
-             const Money stored = value.metaType() == QMetaType::fromType<Money>() ? value.value<Money>() : Money();
-             if (!amount->SetValue(stored)) {
-                 amount->SetValue(Money());
-                 DM->ShowWarning(QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.")
-                                     .arg(MoneyEdit::Grouped(stored)));
-             }
-         });
+    BindAmount(fields_->EdKwota, QStringLiteral("KWOTA"));
     BindAccount(EdKonto_Nad, QStringLiteral("KONTO_NAD"));
     BindLine(fields_->EdNazwa1_Nad, QStringLiteral("NAZWA1_NAD"));
     BindLine(fields_->EdNazwa2_Nad, QStringLiteral("NAZWA2_NAD"));

@@ -3,12 +3,12 @@
 #include "AccountEdit.h"
 #include "Choices.h"
 #include "ErrorReport.h"
-#include "FDM.h"
 #include "FormParts.h"
 #include "IdentifierFill.h"
 #include "LengthCounter.h"
 #include "MoneyEdit.h"
 #include "OperationKind.h"
+#include "StoredAmount.h"
 #include "TaxMicroAccount.h"
 #include "TWybierzAdresatFrm.h"
 #include "TWybierzUrzadFrm.h"
@@ -36,6 +36,7 @@ TaxOrderFields::TaxOrderFields(QWidget *window, bool otherKindGivesPit)
     EdMikrorachunek = Named(new QCheckBox(QStringLiteral("Mikrorachunek podatkowy"), window), "EdMikrorachunek");
     EdOperacja = new OperationKind(window);
     EdKwota = Named(new MoneyEdit(window), "EdKwota");
+    amount_ = new StoredAmount(EdKwota);
     EdNazwa1_Nad = Named(new NameLine(window), "EdNazwa1_Nad");
     EdNazwa2_Nad = Named(new NameLine(window), "EdNazwa2_Nad");
     lbNazwa1_Nad = Named(new LengthCounter(EdNazwa1_Nad, window), "lbNazwa1_Nad");
@@ -134,7 +135,7 @@ void TaxOrderFields::Clear(const QString &accountKind)
     defaultMicroAccountCheck();
     SelectCode(EdTyp, NipType);
     EdOperacja->SetTransfer(true);
-    EdKwota->SetValue(Money());
+    amount_->Fill(QVariant::fromValue(Money()));
 }
 
 void TaxOrderFields::Fill(const Dataset &row)
@@ -145,15 +146,7 @@ void TaxOrderFields::Fill(const Dataset &row)
     EdNazwa1_Odb->setText(text("NAZWA1_ODB"));
     EdNazwa2_Odb->setText(text("NAZWA2_ODB"));
     EdKonto_Odb->SetDigits(text("KONTO_ODB"));
-    const QVariant stored = row.value(QStringLiteral("KWOTA"));
-    const Money amount = stored.metaType() == QMetaType::fromType<Money>() ? stored.value<Money>() : Money();
-    // Another tool may have stored what the field cannot hold: the field then shows 0,00,
-    // and the user must know why before anything is saved.
-    if (!EdKwota->SetValue(amount)) {
-        EdKwota->SetValue(Money());
-        DM->ShowWarning(QStringLiteral("Zapisana kwota %1 nie mieści się w polu kwoty; wpisz właściwą kwotę.")
-                            .arg(MoneyEdit::Grouped(amount)));
-    }
+    amount_->Fill(row.value(QStringLiteral("KWOTA")));
     EdNazwa1_Nad->setText(text("NAZWA1_NAD"));
     EdNazwa2_Nad->setText(text("NAZWA2_NAD"));
     FillIdentifier(EdNIP, text("IDENTYF"), IdentifierCaption);
@@ -180,7 +173,7 @@ void TaxOrderFields::Write(Dataset &row) const
     if (const QString kind = SelectedCode(EdRodzajRach); !kind.isEmpty())
         set("RODZAJ_RACH", kind);
     set("PRZELEW", OperationKind::Code(EdOperacja->IsTransfer()));
-    set("KWOTA", QVariant::fromValue(EdKwota->Value()));
+    amount_->Write(row, QStringLiteral("KWOTA"));
     set("NAZWA1_NAD", EdNazwa1_Nad->text());
     set("NAZWA2_NAD", EdNazwa2_Nad->text());
     set("IDENTYF", EdNIP->text());

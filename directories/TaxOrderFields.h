@@ -13,6 +13,7 @@ class OperationKind;
 class QBoxLayout;
 class QCheckBox;
 class QGridLayout;
+class StoredAmount;
 
 // The fields that a tax transfer and a tax transfer template share, the tax authority
 // and payer choosers that fill them, and what the kind of account and the identifier
@@ -86,5 +87,6 @@ private:
     QWidget *window_;
     bool otherKindGivesPit_;
     PayerNumbers payer_;
+    StoredAmount *amount_;
     std::function<void(const QString &)> takePayerAccount_;
 };

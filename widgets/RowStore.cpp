@@ -25,15 +25,16 @@ StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &
     return RunGuarded(afterPost) ? StoreResult::Stored : StoreResult::PostedNotShown;
 }
 
-bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen)
+bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen,
+                      const QString &gone)
 {
     const auto onRow = [&] { return rows.isOpen() && rows.currentRow() >= 0 && rows.value(keyField).toInt() == id; };
     if (onRow())
         return true;
-    if (!rows.isOpen() || !rows.locate(keyField, id))
+    if ((!rows.isOpen() || !rows.locate(keyField, id)) && reopen)
         reopen();
     if (onRow())
         return true;
-    MessageSeam::warning(QStringLiteral("Tego przelewu nie ma już w wykazie; poprawki nie zostały zapisane."));
+    MessageSeam::warning(gone);
     return false;
 }

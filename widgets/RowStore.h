@@ -24,9 +24,13 @@ enum class StoreResult {
 StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &write,
                      const std::function<void()> &afterPost);
 
-// Before an editor's "&Zapisz" changes the order it opened: the list normally still stands
+// Before an editor's "&Zapisz" changes the row it opened: the list normally still stands
 // on it, but a reopen that failed after an earlier store, or another window, may have moved
-// or closed it, and the change must never land on another order. Finds the order again
-// (reopen reads the list anew and positions it on id); false, after telling the user,
-// when the order is no longer in the list.
-bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen);
+// or closed it, and the change must never land on another row. Finds the row again
+// (reopen, when given, reads the list anew and positions it on id); false, after telling
+// the user that the row is gone, when it is no longer in the list.
+inline const QString OrderGone = QStringLiteral("Tego przelewu nie ma już w wykazie; poprawki nie zostały zapisane.");
+inline const QString TemplateGone = QStringLiteral("Tego szablonu nie ma już w wykazie; poprawki nie zostały zapisane.");
+inline const QString EntryGone = QStringLiteral("Tego wpisu nie ma już w wykazie; poprawki nie zostały zapisane.");
+bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen,
+                      const QString &gone = OrderGone);
