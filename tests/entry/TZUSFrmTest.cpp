@@ -153,7 +153,7 @@ TEST_F(ZusEditor, ANewOrderIsATransferForLastMonthsDeclaration)
             fillValid();
             EXPECT_TRUE(save());
         });
-        EXPECT_EQ(dm.Zusowe.value("DATA_WPR").toDateTime(), row.today.startOfDay());
+        EXPECT_EQ(dm.Zusowe.value("DATA_WPR").toDateTime(), row.today.startOfDay(Qt::UTC));
         EXPECT_EQ(dm.Zusowe.value("MIES_DEKL").toInt(), row.month);
     }
 }
