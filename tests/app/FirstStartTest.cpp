@@ -3,6 +3,7 @@
 #include "FDM.h"
 #include "FreshDatabase.h"
 #include "IniFile.h"
+#include "MemoryKeyring.h"
 #include "MessageRecorder.h"
 #include "ModalScript.h"
 #include "WindowControls.h"
@@ -89,6 +90,19 @@ TEST_P(FirstStart, TheChoiceIsConnectedAndWrittenForTheNextStart)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("cudze");
     }
+    // A server database asks for the login next; the remembered user name then goes to
+    // the test's own settings, not the machine's.
+    if (choice.needsServer)
+        QStandardPaths::setTestModeEnabled(true);
+    MemoryKeyring keyring;
+    const auto logIn = [](QDialog &window) {
+        type(window, "UzytkownikEdit", "SYSDBA");
+        type(window, "HasloEdit", qEnvironmentVariable("ZANDEROL_TEST_SERVER_PASSWORD"));
+        control<QAbstractButton>(window, "ZalogujBtn")->click();
+        return window.result();
+    };
+    const QStringList firstStart = choice.needsServer ? QStringList{"Pierwsze uruchomienie", "Logowanie"}
+                                                      : QStringList{"Pierwsze uruchomienie"};
     MessageRecorder messages;
     ModalScript modal;
     QString expected;
@@ -103,6 +117,8 @@ TEST_P(FirstStart, TheChoiceIsConnectedAndWrittenForTheNextStart)
         }
     } removeServerFile{expected, choice.needsServer};
     modal.script = [&](QDialog &window) {
+        if (window.windowTitle() == "Logowanie")
+            return logIn(window);
         expected = choice.fill(window, db, data);
         control<QAbstractButton>(window, "OkBtn")->click();
         // A refused choice leaves the window open; the user gives up.
@@ -112,8 +128,8 @@ TEST_P(FirstStart, TheChoiceIsConnectedAndWrittenForTheNextStart)
     {
         TDM dm;
         const bool started = ConnectAtStartup(dm);
-        ASSERT_EQ(modal.titles, QStringList{"Pierwsze uruchomienie"});
         if (expected.isEmpty()) {
+            ASSERT_EQ(modal.titles, QStringList{"Pierwsze uruchomienie"});
             EXPECT_FALSE(started);
             ASSERT_GE(messages.warnings.size(), 1);
             EXPECT_TRUE(messages.warnings.first().startsWith(QString::fromUtf8(choice.warning)))
@@ -122,16 +138,20 @@ TEST_P(FirstStart, TheChoiceIsConnectedAndWrittenForTheNextStart)
             return;
         }
         ASSERT_TRUE(started) << messages.warnings.join('\n').toStdString();
+        ASSERT_EQ(modal.titles, firstStart);
         EXPECT_EQ(dm.Baza.databaseName(), expected);
         EXPECT_EQ(!dm.Zwykle.isEmpty(), choice.withOrders);
         EXPECT_EQ(ReadIniValue(ini, "Baza", "Plik"), expected);
     }
 
-    modal.script = {};
+    // The next start goes straight to the database; a server still asks for the password.
+    modal.titles.clear();
+    modal.script = logIn;
     TDM second;
     ASSERT_TRUE(ConnectAtStartup(second));
     EXPECT_EQ(second.Baza.databaseName(), expected);
-    EXPECT_EQ(modal.titles.size(), 1) << "the second start asked again";
+    EXPECT_EQ(modal.titles, choice.needsServer ? QStringList{"Logowanie"} : QStringList{})
+        << "the second start asked for the database again";
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
     if (choice.occupied) {
         QFile file(data.zanderol(choice.occupied));

@@ -78,7 +78,10 @@ TEST(Startup, AServerQualifiedNameIsPassedAndShownUnchanged)
         control<QPushButton>(window, "ZalogujBtn")->click();
         return window.result();
     };
-    EXPECT_EQ(failure(), "Nie udało się połączyć z bazą: " + name + Causes + name);
+    MessageRecorder messages;
+    TDM dm;
+    EXPECT_FALSE(ConnectAtStartup(dm));
+    EXPECT_EQ(messages.warnings, QStringList{"Nie udało się połączyć z bazą: " + name + Causes + name});
     EXPECT_EQ(modal.titles, QStringList{"Logowanie"});
 }
 
