@@ -15,7 +15,14 @@ bool followsTheRules(const QString &code)
     static const QRegularExpression Rules(
         QStringLiteral("\\A[0-9]{2}(R {0,4}|P0[12] {0,2}|K0[1-4] {0,2}|M(0[1-9]|1[0-2]) {0,2}|[DJ].*)\\z"),
         QRegularExpression::DotMatchesEverythingOption);
-    return code.isEmpty() || Rules.match(code.left(7)).hasMatch();
+    // The code is checked by UTF-16 units, and the seventh may be half of a pair, which
+    // the pattern would refuse as broken text: no half of a pair is a digit or a blank.
+    QString head = code.left(7);
+    for (QChar &unit : head) {
+        if (unit.isSurrogate())
+            unit = QChar::ReplacementCharacter;
+    }
+    return code.isEmpty() || Rules.match(head).hasMatch();
 }
 
 }
