@@ -19,15 +19,21 @@ const QColor Red(0xc8, 0x2a, 0x2a);
 const QColor Blue(0x2f, 0x6d, 0xb5);
 const QColor Yellow(0xf2, 0xc9, 0x4c);
 
+// Every picture is drawn on the same grid, scaled to the size it is wanted at.
+void paintOnGrid(QPaintDevice &device, int size, const std::function<void(QPainter &)> &draw)
+{
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(double(size) / Grid, double(size) / Grid);
+    draw(painter);
+}
+
 QPixmap render(int size, const std::function<void(QPainter &)> &draw)
 {
     QPixmap pixmap(size * Scale, size * Scale);
     pixmap.setDevicePixelRatio(Scale);
     pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(double(size) / Grid, double(size) / Grid);
-    draw(painter);
+    paintOnGrid(pixmap, size, draw);
     return pixmap;
 }
 
@@ -174,9 +180,6 @@ QImage ApplicationImage(int pixels)
 {
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(double(pixels) / Grid, double(pixels) / Grid);
-    drawApplication(painter);
+    paintOnGrid(image, pixels, drawApplication);
     return image;
 }
