@@ -180,19 +180,11 @@ void TZwyklyFrm::QrBtnClick()
         return;
     }
     // The recipient's NIP comes from the contractor chosen, when it is a valid one.
-    QString nip;
-    if (f.OdbiorcaId > 0) {
-        DM->OpenQuery(QStringLiteral("select NIP from ADRESACI where ADRESATID=%1").arg(f.OdbiorcaId));
-        if (!DM->q.isEmpty()) {
-            const QString stored = DM->q.value(QStringLiteral("NIP")).toString();
-            if (!IsBlankIdentifier(stored) && IsValidNip(stored))
-                nip = stored;
-        }
-    }
+    const QString nip = ValidContractorNip(f.OdbiorcaId);
     TKodQRFrm code({.RecipientNip = nip,
                     .RecipientAccount = f.EdKonto_Odb->Digits(),
                     .RecipientName = f.EdNazwa1_Odb->text(),
-                    .Title = (f.EdTytul1->text().trimmed() + u' ' + f.EdTytul2->text().trimmed()).trimmed(),
+                    .Title = PaymentQrTitle(f.EdTytul1->text(), f.EdTytul2->text()),
                     .Amount = f.EdKwota->Value()},
                    this);
     code.ShowCode();

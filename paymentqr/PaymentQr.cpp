@@ -23,6 +23,20 @@ QString plain(const QString &text, int maximum)
 
 }
 
+QString PaymentQrTitle(const QString &line1, const QString &line2)
+{
+    return (line1.trimmed() + u' ' + line2.trimmed()).trimmed();
+}
+
+PaymentQrOrder PaymentQrOrderOf(const TZwykly &record)
+{
+    return {.RecipientNip = record.RecipientNip,
+            .RecipientAccount = record.RecipientAccountDigits(),
+            .RecipientName = record.RecipientName1,
+            .Title = PaymentQrTitle(record.Title1, record.Title2),
+            .Amount = record.Amount};
+}
+
 QString PaymentQrPayload(const PaymentQrOrder &order)
 {
     const QString amount = order.Amount.raw() >= 0 && order.Amount <= PaymentQrMaximum

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Money.h"
+#include "Typy.h"
 
 #include <QImage>
 #include <QString>
@@ -15,6 +16,12 @@ struct PaymentQrOrder
     QString Title;
     Money Amount;
 };
+
+// The title of the code: both title lines of an order, as one.
+QString PaymentQrTitle(const QString &line1, const QString &line2);
+
+// The code's fields of a stored ordinary transfer.
+PaymentQrOrder PaymentQrOrderOf(const TZwykly &record);
 
 // The largest amount the code's six digits of grosze hold: 9 999,99 zł.
 constexpr Money PaymentQrMaximum = Money::fromGrosze(999999);

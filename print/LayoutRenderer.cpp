@@ -76,7 +76,8 @@ void guides(TPrn &prn, const FormLayout &layout, const CopyPlacement &copies)
 
 }
 
-PageReport RenderLayout(PrintTarget &target, const FormLayout &layout, const FieldReader &read, bool upperCase)
+PageReport RenderLayout(PrintTarget &target, const FormLayout &layout, const FieldReader &read, bool upperCase,
+                        const PlaceItems &beside)
 {
     return RunPageFrame(target, layout.frame, [&](TPrn &prn, const CopyPlacement &copies) {
         if (target.showsFormOutlines())
@@ -95,6 +96,8 @@ PageReport RenderLayout(PrintTarget &target, const FormLayout &layout, const Fie
             if (item.fontPoints != FormFontPoints)
                 prn.SetFontSize(FormFontPoints);
         }
+        if (beside)
+            beside(prn, copies);
     });
 }
 

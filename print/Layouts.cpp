@@ -3,6 +3,8 @@
 #include "DateValue.h"
 #include "Globals.h"
 #include "LayoutRenderer.h"
+#include "PaymentCode.h"
+#include "PrintTarget.h"
 
 namespace {
 
@@ -108,12 +110,27 @@ FieldReader zusFields(const TZUS &record)
 
 PageReport PrintF110(PrintTarget &target, const TZwykly &record, bool upperCase, bool printDate)
 {
-    return RenderLayout(target, LayoutOf(PrintForm::F110), ordinaryFields(record, printDate), upperCase);
+    PlaceItems code;
+    // The form starts 60 mm from the sheet's left edge: the code fits in the strip beside its first copy.
+    if (target.showsPaymentCode() && HasPaymentCode(record))
+        code = [&record](TPrn &prn, const CopyPlacement &copies) {
+            DrawPaymentCode(prn, copies.origin + QPoint(-prn.MmToX(PaymentCodeWidthMm + 12), prn.MmToY(4)), record);
+        };
+    return RenderLayout(target, LayoutOf(PrintForm::F110), ordinaryFields(record, printDate), upperCase, code);
 }
 
 PageReport PrintK117(PrintTarget &target, const TZwykly &record, bool upperCase, bool printDate)
 {
-    return RenderLayout(target, LayoutOf(PrintForm::K117), ordinaryFields(record, printDate), upperCase);
+    const FormLayout &layout = LayoutOf(PrintForm::K117);
+    PageReport report = RenderLayout(target, layout, ordinaryFields(record, printDate), upperCase);
+    // Its four copies fill the whole sheet: the code follows on a page of its own.
+    if (target.showsPaymentCode() && HasPaymentCode(record)) {
+        const PageReport code = RunPageFrame(target, layout.frame, [&record](TPrn &prn, const CopyPlacement &copies) {
+            DrawPaymentCode(prn, copies.origin + QPoint(prn.MmToX(20), prn.MmToY(20)), record);
+        });
+        report.cutOffMm = std::max(report.cutOffMm, code.cutOffMm);
+    }
+    return report;
 }
 
 PageReport PrintF130(PrintTarget &target, const TPodatkowy &record, bool upperCase, bool printDate)

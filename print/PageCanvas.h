@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -16,6 +17,8 @@ public:
     virtual void drawRect(const QRect &rect) = 0;
     // An outline that guides the eye on screen, lighter than the texts; by default a rectangle.
     virtual void drawGuide(const QRect &rect) { drawRect(rect); }
+    // The image scaled to the rectangle without smoothing, so that a code's modules stay sharp.
+    virtual void drawImage(const QRect &rect, const QImage &image) = 0;
     // The height of one line (the font's cell height) and the width of a text, in the current font.
     virtual int lineHeight() const = 0;
     virtual int textWidth(const QString &text) const = 0;

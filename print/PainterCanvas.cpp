@@ -44,6 +44,12 @@ void PainterCanvas::drawGuide(const QRect &rect)
     painter_.setPen(text);
 }
 
+void PainterCanvas::drawImage(const QRect &rect, const QImage &image)
+{
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter_.drawImage(rect, image);
+}
+
 int PainterCanvas::lineHeight() const
 {
     return painter_.fontMetrics().height();

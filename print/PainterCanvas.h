@@ -14,6 +14,7 @@ public:
     void drawText(int x, int y, const QString &text) override;
     void drawRect(const QRect &rect) override;
     void drawGuide(const QRect &rect) override;
+    void drawImage(const QRect &rect, const QImage &image) override;
     int lineHeight() const override;
     int textWidth(const QString &text) const override;
 

@@ -46,4 +46,7 @@ public:
     // A preview on screen shows the form's boxes under the texts, so that the user sees
     // each text in its box before spending a preprinted form; paper and files never do.
     virtual bool showsFormOutlines() const { return false; }
+    // A preview and a PDF file carry the payment code beside an ordinary transfer, to be paid
+    // from a phone; a preprinted form on a printer never does, it has no room for one.
+    virtual bool showsPaymentCode() const { return false; }
 };

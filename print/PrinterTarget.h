@@ -31,6 +31,9 @@ public:
     bool showsFormOutlines() const override { return outlines_; }
     // For the preview only.
     void ShowFormOutlines() { outlines_ = true; }
+    bool showsPaymentCode() const override { return paymentCode_; }
+    // For the preview and PDF files only.
+    void ShowPaymentCode() { paymentCode_ = true; }
 
 private:
     QString failureText() const;
@@ -42,6 +45,7 @@ private:
     QPainter painter_;
     std::optional<PainterCanvas> canvas_;
     bool outlines_ = false;
+    bool paymentCode_ = false;
 };
 
 // A PDF file in A4 at 600 dots per inch, the whole sheet printable.

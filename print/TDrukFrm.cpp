@@ -262,7 +262,9 @@ std::unique_ptr<PrintTarget> TDrukFrm::OpenTarget()
         const QString file = pdfFileChooser_(this);
         if (file.isEmpty())
             return nullptr;
-        return std::make_unique<PrinterTarget>(MakePdfPrinter(file), printerName_, PrinterTarget::Mode::OneDocument);
+        auto pdf = std::make_unique<PrinterTarget>(MakePdfPrinter(file), printerName_, PrinterTarget::Mode::OneDocument);
+        pdf->ShowPaymentCode();
+        return pdf;
     }
     return std::make_unique<PrinterTarget>(printer_, printerName_, PrinterTarget::Mode::JobPerPage);
 }
@@ -315,6 +317,7 @@ void TDrukFrm::PreviewBtnClick()
     previewShower_(printer, [first, name](QPrinter *onto) {
         PrinterTarget target(*onto, name, PrinterTarget::Mode::OneDocument);
         target.ShowFormOutlines();
+        target.ShowPaymentCode();
         try {
             first(target);
             target.finishRun();

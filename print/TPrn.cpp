@@ -94,6 +94,12 @@ void TPrn::FrameRect(const QRect &rect)
     inkBounds_ = inkBounds_.united(rect);
 }
 
+void TPrn::ImageIn(const QRect &rect, const QImage &image)
+{
+    canvas_->drawImage(rect, image);
+    inkBounds_ = inkBounds_.united(rect);
+}
+
 void TPrn::GuideRect(const QRect &rect)
 {
     canvas_->drawGuide(rect);

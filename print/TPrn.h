@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,7 @@ public:
     void FrameRect(const QRect &rect);
     // A light outline for the screen; not ink, so never counted as cut off.
     void GuideRect(const QRect &rect);
+    void ImageIn(const QRect &rect, const QImage &image);
 
     // The smallest rectangle holding everything written so far (null when nothing was).
     QRect InkBounds() const { return inkBounds_; }

@@ -44,6 +44,7 @@ void TZwykly::Clear()
     Title1.clear();
     Title2.clear();
     TransferDate = DateValue::zeroDate();
+    RecipientNip.clear();
 }
 
 QString TZwykly::RecipientAccountDigits() const

@@ -22,6 +22,8 @@ public:
     bool IsTransfer = false;
     QString Title1, Title2;
     QDate TransferDate = DateValue::zeroDate();
+    // The recipient contractor's NIP when it is a valid one (for the payment code), else empty.
+    QString RecipientNip;
 
     void Load(qint32 id);
     void Clear();
@@ -30,6 +32,9 @@ public:
     QString SenderAccountDigits() const;
     QString AmountText() const;
 };
+
+// The contractor's NIP when one is stored and valid, else an empty text.
+QString ValidContractorNip(qint32 contractorId);
 
 class TPodatkowy
 {

@@ -1,4 +1,5 @@
 #include "FDM.h"
+#include "Globals.h"
 #include "Money.h"
 #include "Typy.h"
 #include "UnreadableValue.h"
@@ -81,6 +82,16 @@ void readRow(Dataset &row, const Fill &fill)
 
 }
 
+QString ValidContractorNip(qint32 contractorId)
+{
+    if (contractorId <= 0)
+        return QString();
+    DM->OpenQuery(QStringLiteral("select NIP from ADRESACI where ADRESATID=%1").arg(contractorId));
+    QString nip;
+    readRow(DM->q, [&nip](const Dataset &row) { nip = text(row, "NIP"); });
+    return !IsBlankIdentifier(nip) && IsValidNip(nip) ? nip : QString();
+}
+
 void TZwykly::Load(qint32 id)
 {
     Clear();
@@ -92,6 +103,7 @@ void TZwykly::Load(qint32 id)
         Title1 = text(row, "TYTUL1_ZAPL");
         Title2 = text(row, "TYTUL2_ZAPL");
     });
+    RecipientNip = ValidContractorNip(RecipientId);
 }
 
 void TPodatkowy::Load(qint32 id)

@@ -39,6 +39,21 @@ QString pdfText(const QString &pdf)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
+// The payment code on one page of the file as a phone's camera reads it; empty when it finds none.
+QString decodedCode(const QString &pdf, int page)
+{
+    const QString picture = pdf + QStringLiteral("-%1").arg(page);
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+                                              QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
+                                              QStringLiteral("-l"), QString::number(page), pdf, picture});
+    render.waitForFinished(60000);
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--quiet"), QStringLiteral("--raw"), picture + QStringLiteral(".png")});
+    zbar.waitForFinished(60000);
+    return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
+}
+
 class PdfOutputTest : public ::testing::Test
 {
 protected:
@@ -143,6 +158,71 @@ TEST_F(PdfOutputTest, EveryFormCarriesItsTexts)
         const QString text = pdfText(fileName);
         for (const QString &expected : c.expected)
             EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " in " << text.toStdString();
+    }
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join(u'\n').toStdString();
+}
+
+TEST_F(PdfOutputTest, APdfAndThePreviewCarryThePaymentCodeOfAnOrdinaryTransfer)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "zbarimg (zbar-tools) or pdftoppm (poppler-utils) is not installed";
+    // The sample's account fails its check, and only a valid account can be paid by the code.
+    TZwykly firm = Samples::ordinary();
+    firm.RecipientAccount = QStringLiteral("72 1140 2004 0000 3602 5482 6891");
+    TZwykly large = firm;
+    large.RecipientNip = QStringLiteral("1234563218");
+    large.Amount = Money::fromGrosze(1234567);
+    TZwykly deposit = firm;
+    deposit.IsTransfer = false;
+    const TZwykly invalidAccount = Samples::ordinary();
+    const struct {
+        const char *what;
+        const TZwykly &record;
+        int formIndex;
+        bool preview;
+        int codePage;
+        const char *payload;  // nullptr: no code anywhere
+    } rows[] = {
+        {"F-110 beside the form, Polish letters kept", firm, 0, false, 1,
+         "|PL|72114020040000360254826891|123450|Zakład Usług Łącznoś|Faktura 12/2004 zapłata za żółte|||"},
+        {"K-117 on the page after the form", firm, 1, false, 2,
+         "|PL|72114020040000360254826891|123450|Zakład Usług Łącznoś|Faktura 12/2004 zapłata za żółte|||"},
+        {"above 9 999,99 zł the app asks for the amount", large, 0, false, 1,
+         "1234563218|PL|72114020040000360254826891||Zakład Usług Łącznoś|Faktura 12/2004 zapłata za żółte|||"},
+        {"a cash deposit is paid at the counter", deposit, 0, false, 1, nullptr},
+        {"a cash deposit on K-117 gets no page of its own", deposit, 1, false, 2, nullptr},
+        {"an account that fails its check", invalidAccount, 0, false, 1, nullptr},
+        // Last: the preview leaves the print dialog cancelled.
+        {"the preview", firm, 0, true, 1,
+         "|PL|72114020040000360254826891|123450|Zakład Usług Łącznoś|Faktura 12/2004 zapłata za żółte|||"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        fileName = dir.filePath(QString::fromUtf8(row.what) + QStringLiteral(".pdf"));
+        const int index = row.formIndex;
+        if (row.preview) {
+            dialog.setPreviewShower([this](QPrinter &printer, const std::function<void(QPrinter *)> &paint) {
+                printer.setOutputFileName(fileName);
+                paint(&printer);
+            });
+            ModalSeam::install([this, index](QDialog &d) {
+                d.findChild<QComboBox *>(QStringLiteral("EdWzor"))->setCurrentIndex(index);
+                dialog.PreviewBtnClick();
+                return int(QDialog::Rejected);
+            });
+            EXPECT_FALSE(RunPrint(row.record, dialog));
+        } else {
+            setOptions = [index](QDialog &d) { d.findChild<QComboBox *>(QStringLiteral("EdWzor"))->setCurrentIndex(index); };
+            ASSERT_TRUE(RunPrint(row.record, dialog));
+        }
+        if (row.payload) {
+            EXPECT_EQ(pageCount(fileName), row.codePage);
+            EXPECT_EQ(decodedCode(fileName, row.codePage).toStdString(), row.payload);
+        } else {
+            EXPECT_EQ(pageCount(fileName), 1);
+            EXPECT_EQ(decodedCode(fileName, 1).toStdString(), "");
+        }
     }
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join(u'\n').toStdString();
 }

@@ -18,7 +18,7 @@ class SequenceTarget : public PrintTarget, private PageCanvas
 public:
     explicit SequenceTarget(bool preview) : preview_(preview) {}
 
-    enum class Kind { Text, Frame, Guide };
+    enum class Kind { Text, Frame, Guide, Image };
     struct Drawn
     {
         Kind kind;
@@ -54,6 +54,7 @@ private:
     }
     void drawRect(const QRect &rect) override { drawn.append({Kind::Frame, rect}); }
     void drawGuide(const QRect &rect) override { drawn.append({Kind::Guide, rect}); }
+    void drawImage(const QRect &rect, const QImage &) override { drawn.append({Kind::Image, rect}); }
     int lineHeight() const override { return points_ * 600 * 23 / (72 * 20); }
     int textWidth(const QString &text) const override { return int(text.size()) * points_ * 600 / 144; }
 

@@ -31,6 +31,7 @@ struct RecordedJob
     QList<DrawnText> texts;
     QList<QRect> rects;
     bool ended = false;
+    QList<QRect> images;
 
     QStringList textsOnly() const
     {
@@ -64,6 +65,8 @@ public:
     QPoint printingOffset;
     bool failOnBegin = false;
     bool failOnEnd = false;
+    // Whether the recorder stands for a preview or a PDF file, which carry the payment code.
+    bool paymentCode = false;
     QList<RecordedJob> jobs;
     int runsFinished = 0;
 
@@ -85,7 +88,10 @@ public:
     {
         if (failOnBegin)
             throw PrintError("Drukarka jest wyłączona.");
-        jobs.append(RecordedJob{pendingTitle_, pendingOrientation_, {}, {}, false});
+        RecordedJob job;
+        job.title = pendingTitle_;
+        job.orientation = pendingOrientation_;
+        jobs.append(job);
         return *this;
     }
 
@@ -101,10 +107,13 @@ public:
         return true;
     }
 
+    bool showsPaymentCode() const override { return paymentCode; }
+
 private:
     void selectFont(int points) override { points_ = points; }
     void drawText(int x, int y, const QString &text) override { jobs.last().texts.append({x, y, text, points_}); }
     void drawRect(const QRect &rect) override { jobs.last().rects.append(rect); }
+    void drawImage(const QRect &rect, const QImage &) override { jobs.last().images.append(rect); }
     int lineHeight() const override { return points_ * dpiY_ * 23 / (72 * 20); }
     int textWidth(const QString &text) const override { return int(text.size()) * points_ * dpiX_ / 144; }
 

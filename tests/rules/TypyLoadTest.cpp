@@ -40,6 +40,28 @@ TEST_F(TypyLoad, OrdinaryTransferCopiesItsRowWithoutChangingTexts)
     EXPECT_EQ(record.TransferDate, QDate(2004, 3, 5));
 }
 
+// The payment code names the recipient's NIP only when it is a valid one.
+TEST_F(TypyLoad, OrdinaryTransferTakesItsRecipientsValidNip)
+{
+    db.execute({"insert into ADRESACI (ADRESATID, NAZWA, NIP) values (21, 'Firma', '526-104-08-28')",
+                "insert into ADRESACI (ADRESATID, NAZWA, NIP) values (22, 'Zły NIP', '526-104-08-29')",
+                "insert into ADRESACI (ADRESATID, NAZWA) values (23, 'Osoba')"});
+    const struct {
+        qint32 recipient;
+        const char *nip;
+    } rows[] = {{21, "526-104-08-28"}, {22, ""}, {23, ""}, {0, ""}, {99, ""}};
+    for (const auto &row : rows) {
+        db.execute({QStringLiteral("insert into ZWYKLE (PRZELEWID, ODBIORCAID, PRZELEW, KWOTA, DATA_WPR) values "
+                                   "(%1, %2, 'T', 1, current_timestamp)")
+                        .arg(100 + row.recipient)
+                        .arg(row.recipient)});
+        TZwykly record;
+        record.RecipientNip = QStringLiteral("stale");
+        record.Load(100 + row.recipient);
+        EXPECT_EQ(record.RecipientNip, row.nip) << row.recipient;
+    }
+}
+
 TEST_F(TypyLoad, NullColumnsLoadAsEmptyZeroOrNoDateAndOnlyExactTIsATransfer)
 {
     db.execute({"insert into ZWYKLE (PRZELEWID, PRZELEW, KWOTA, DATA_WPR) values (1, 't', 0, current_timestamp)",
