@@ -32,18 +32,21 @@ void insertContractors(TDM &dm)
                                  " :N2, :N1, :N2, :KONTO, :NIP, :TELEFON, :EMAIL, 'N', :ADRES, :NOTATKI)"));
     const QString sentence = QStringLiteral("Płatność przelewem w ciągu 14 dni od doręczenia faktury; "
                                             "w sprawach rozliczeń dzwonić do pani Żanety z księgowości. ");
+    const auto padded = [](int number, int width) { return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0')); };
     for (int i = 1; i <= Contractors; ++i) {
         insert.setParam(QStringLiteral("ID"), i);
-        insert.setParam(QStringLiteral("NAZWA"), QStringLiteral("Kontrahent %1 Świątek").arg(i, 5, 10, QLatin1Char('0')));
+        insert.setParam(QStringLiteral("NAZWA"), QStringLiteral("Kontrahent %1 Świątek").arg(padded(i, 5)));
         insert.setParam(QStringLiteral("N1"), QStringLiteral("Zakład Usługowy „Łącznik” nr %1").arg(i));
         insert.setParam(QStringLiteral("N2"), QStringLiteral("ul. Źródlana %1, Gdańsk").arg(i % 300));
-        insert.setParam(QStringLiteral("KONTO"), QStringLiteral("611090101400000712198128%1").arg(i % 100, 2, 10, QLatin1Char('0')));
-        insert.setParam(QStringLiteral("NIP"), QStringLiteral("526%1").arg(i, 7, 10, QLatin1Char('0')));
-        insert.setParam(QStringLiteral("TELEFON"), QStringLiteral("58 301 %1").arg(i % 10000, 4, 10, QLatin1Char('0')));
+        insert.setParam(QStringLiteral("KONTO"), QStringLiteral("611090101400000712198128") + padded(i % 100, 2));
+        insert.setParam(QStringLiteral("NIP"), QStringLiteral("526") + padded(i, 7));
+        insert.setParam(QStringLiteral("TELEFON"), QStringLiteral("58 301 ") + padded(i % 10000, 4));
         insert.setParam(QStringLiteral("EMAIL"), QStringLiteral("biuro%1@lacznik.pl").arg(i));
-        insert.setParam(QStringLiteral("ADRES"), QStringLiteral("Biuro Rachunkowe „Żuraw”\r\nul. Świętokrzyska %1 m. %2\r\n"
-                                                                "00-%3 Warszawa")
-                                                     .arg(i % 120 + 1).arg(i % 40 + 1).arg(i % 1000, 3, 10, QLatin1Char('0')));
+        insert.setParam(QStringLiteral("ADRES"),
+                        QStringLiteral("Biuro Rachunkowe „Żuraw”\r\nul. Świętokrzyska %1 m. %2\r\n00-%3 Warszawa")
+                            .arg(i % 120 + 1)
+                            .arg(i % 40 + 1)
+                            .arg(padded(i % 1000, 3)));
         insert.setParam(QStringLiteral("NOTATKI"), i % 5 == 0 ? QVariant() : QVariant(sentence.repeated(i % 4 + 1)));
         insert.execute();
     }
@@ -80,7 +83,8 @@ int RunServerBench(int orders)
     const QString host = qEnvironmentVariable("ZANDEROL_TEST_SERVER");
     const QString file = QDir(qEnvironmentVariable("ZANDEROL_TEST_SERVER_DIR"))
                              .filePath(QStringLiteral("bench-%1.fdb").arg(QUuid::createUuid().toString(QUuid::Id128)));
-    const DatabaseLogin login{.user = QStringLiteral("SYSDBA"), .password = qEnvironmentVariable("ZANDEROL_TEST_SERVER_PASSWORD")};
+    const DatabaseLogin login{.user = QStringLiteral("SYSDBA"),
+                              .password = qEnvironmentVariable("ZANDEROL_TEST_SERVER_PASSWORD")};
     const QString database = host + u':' + file;
     struct RemoveAtEnd
     {
@@ -138,8 +142,12 @@ int RunServerBench(int orders)
         say(QStringLiteral("best of %1 rounds, each reading every row:").arg(Rounds));
         for (size_t i = 0; i < readings.size(); ++i)
             say(readings[i].label + u' ' + ms(best[i]));
-        say(QStringLiteral("rows: %1 contractors in the list (%2 by the bare fetch), %3 orders examined (%4 by the bare fetch)")
-                .arg(dm.Adresaci.fetchedCount()).arg(contractorRows).arg(dm.Zwykle.fetchedCount()).arg(orderRows));
+        say(QStringLiteral("rows: %1 contractors in the list (%2 by the bare fetch), %3 orders examined (%4 by the "
+                           "bare fetch)")
+                .arg(dm.Adresaci.fetchedCount())
+                .arg(contractorRows)
+                .arg(dm.Zwykle.fetchedCount())
+                .arg(orderRows));
         say(QStringLiteral("contractors' list / bare fetch without texts: %1 (goal <= 1.5); reading every text: %2")
                 .arg(ratio(best[1], best[0]), ratio(best[2], best[0])));
         say(QStringLiteral("search / bare fetch of the orders: %1 (goal <= 1.5); warning: %2")
