@@ -14,7 +14,7 @@ struct ListDefinition
     Dataset &dataset;
     const char *table;
     const char *key;
-    const char *select;
+    QString select;
 };
 
 }
@@ -41,7 +41,7 @@ TDM::TDM(QObject *parent) : QObject(parent)
         {Zwykle, "ZWYKLE", "PRZELEWID", "select *\nfrom ZWYKLE\norder by PRZELEWID desc"},
         {Podatkowe, "PODATKOWE", "PRZELEWID", "select *\nfrom PODATKOWE\norder by PRZELEWID desc"},
         {Zusowe, "ZUS", "PRZELEWID", "select *\nfrom ZUS\norder by PRZELEWID desc"},
-        {Adresaci, "ADRESACI", "ADRESATID", "select *\nfrom ADRESACI\norder by NAZWA"},
+        {Adresaci, "ADRESACI", "ADRESATID", TableColumns::selectSql(QStringLiteral("ADRESACI")) + "\norder by NAZWA"},
         {Urzedy, "URZEDY", "URZADID", "select *\nfrom URZEDY\norder by URZADID"},
         {Tytuly, "TYTULY", "TYTULID", "select *\nfrom TYTULY\norder by NAZWA"},
         {szZwykle, "SZZWYKLE", "PRZELEWID", "select *\nfrom SZZWYKLE\norder by NAZWA"},
@@ -52,7 +52,7 @@ TDM::TDM(QObject *parent) : QObject(parent)
     for (const ListDefinition &list : lists) {
         const QString table = QString::fromLatin1(list.table);
         const QString key = QString::fromLatin1(list.key);
-        list.dataset.setSelectSql(QString::fromLatin1(list.select));
+        list.dataset.setSelectSql(list.select);
         list.dataset.setKeyField(key);
         list.dataset.setInsertSql(TableColumns::insertSql(table));
         list.dataset.setUpdateSql(TableColumns::updateSql(table, key));

@@ -29,10 +29,14 @@ const QHash<QString, QStringList> &allColumns()
           "NR_DEC_51", "NR_DEC_52", "NR_DEC_53", "NADAWCAID", "NAZWA1_NAD", "NAZWA2_NAD", "KONTO_NAD", "NIP_NAD",
           "TYP_IDENT", "IDENT_UZUP", "ROK_DEKL", "MIES_DEKL", "NR_DEKL", "PODPIS_A", "PODPIS_B", "PODPIS_C",
           "PODPIS_D", "DATA_PRZEK", "DATA_WPR", "OPERATORID", "WYDRUKOWANO"}},
+        // Without the correspondence address and the notes (ADRESKOR, NOTATKI): text blobs,
+        // each read by a round trip of its own, which made reading the list through a
+        // server some forty times slower; no window shows them, and changes leave them as
+        // stored.
         {QStringLiteral("ADRESACI"),
          QStringList{"ADRESATID", "NAZWA", "NAZWA1_ODB", "NAZWA2_ODB", "KONTO", "NAZWA1_NAD", "NAZWA2_NAD",
                      "TYPIDENTYF", "NIP", "REGON", "PESEL", "TELEFON", "KOMORKA", "FAKS", "EMAIL", "WWW", "URZADPIT",
-                     "URZADCIT", "URZADVAT", "URZADPCC", "URZADBUD", "AKTYWNY", "ADRESKOR", "NOTATKI", "TYP_ID_ZUS"}
+                     "URZADCIT", "URZADVAT", "URZADPCC", "URZADBUD", "AKTYWNY", "TYP_ID_ZUS"}
              + signatureColumns()},
         {QStringLiteral("URZEDY"),
          {"URZADID", "NAZWA", "NAZWA1", "NAZWA2", "KONTOPIT", "KONTOCIT", "KONTOVAT", "KONTOPCC", "KONTOBUD"}},
@@ -57,6 +61,11 @@ namespace TableColumns {
 QStringList of(const QString &table)
 {
     return allColumns().value(table.toUpper());
+}
+
+QString selectSql(const QString &table)
+{
+    return QStringLiteral("select %1\nfrom %2").arg(of(table).join(QStringLiteral(", ")), table.toUpper());
 }
 
 QString insertSql(const QString &table)

@@ -81,6 +81,60 @@ TEST_F(Contractors, SavingStoresTheNameAloneAsEmptyTextsAndCutsNumbersToTheirCol
     }
 }
 
+// The contractors' list does not carry the address and the notes (text blobs), and no
+// field of the editor shows them: saving a change of the contractor leaves them exactly
+// as stored, at any length, and a text never written stays without a value.
+TEST_F(Contractors, SavingAChangeKeepsTheStoredAddressAndNotesExactly)
+{
+    const QString address = QStringLiteral("Biuro „Żuraw”\r\nul. Świętokrzyska 1 m. 2\r\n00-001 Warszawa");
+    struct Case
+    {
+        QVariant address, notes;
+    } cases[] = {
+        {QVariant(), QVariant()},
+        {address, QVariant()},
+        {QVariant(), QString(32001, u'ś')},                                   // past the first segment
+        {address.repeated(900), QString(96000, u'x') + QStringLiteral("koniec")}, // several segments
+    };
+    int number = 0;
+    for (const Case &c : cases) {
+        const QString name = QStringLiteral("Kontrahent %1").arg(++number);
+        SCOPED_TRACE(name.toStdString());
+        {
+            FbTransaction transaction(dm.Baza);
+            transaction.start();
+            FbQuery add(transaction);
+            add.setSql(QStringLiteral("insert into ADRESACI (ADRESATID, NAZWA, TELEFON, ADRESKOR, NOTATKI) values "
+                                      "(gen_id(GEN_ADRESATID, 1), :NAZWA, '22 111 11 11', :ADRESKOR, :NOTATKI)"));
+            add.setParam(QStringLiteral("NAZWA"), name);
+            add.setParam(QStringLiteral("ADRESKOR"), c.address);
+            add.setParam(QStringLiteral("NOTATKI"), c.notes);
+            add.execute();
+            transaction.commit();
+        }
+        dm.ReopenContractors(0);
+        ASSERT_TRUE(dm.Adresaci.locate(QStringLiteral("NAZWA"), name));
+        const qint32 id = dm.Adresaci.value(QStringLiteral("ADRESATID")).toInt();
+
+        on("TAdresatFrm", [](QDialog &editor) {
+            type(editor, "EdTelefon", QStringLiteral("58 301 22 33"));
+            return press(editor, "PostBtn");
+        });
+        TAdresatFrm editor;
+        ASSERT_TRUE(editor.ShowCurrent());
+        dm.ReopenContractors(id); // commits the change
+
+        dm.OpenQuery(QStringLiteral("select TELEFON, ADRESKOR, NOTATKI from ADRESACI where ADRESATID = %1").arg(id));
+        EXPECT_EQ(dm.q.valueAt(0, 0).toString(), QStringLiteral("58 301 22 33"));
+        for (const auto &[column, text] : {std::pair{1, c.address}, std::pair{2, c.notes}}) {
+            const QVariant stored = dm.q.valueAt(0, column);
+            EXPECT_TRUE(stored.isValid() == text.isValid() && stored.toString() == text.toString())
+                << dm.q.fieldNames().value(column).toStdString() << ": " << (stored.isValid() ? "" : "no value, ")
+                << stored.toString().size() << " characters stored, " << text.toString().size() << " expected";
+        }
+    }
+}
+
 TEST_F(Contractors, NumbersThatFailTheirChecksTurnRedOnLeavingAndAreStoredAsTyped)
 {
     struct Case
