@@ -94,9 +94,10 @@ bool ChangeEvents::listen()
     stop();
     counts_ = parameterBlock(names_);
     callback_ = new Callback(this);
-    // The first delivery comes at once, with the counts as they stand: a starting point,
-    // not a change.
-    primed_ = false;
+    // The first delivery comes with the counts as they stand, which may already hold a
+    // change committed after the wait was asked for: it counts as a change, as does
+    // every event posted since the server started. A list read again once too often
+    // stays on its row; a change missed would stay out of sight.
     if (queue())
         return true;
     stop();
@@ -141,11 +142,10 @@ void ChangeEvents::delivered()
     qsizetype offset = 1;
     for (const QString &name : names_) {
         offset += 1 + name.size();
-        if (primed_ && countAt(block, offset) != countAt(counts_, offset))
+        if (countAt(block, offset) != countAt(counts_, offset))
             changed << name;
         offset += CountSize;
     }
-    primed_ = true;
     counts_ = block;
     // Whatever is posted from here on, until the wait is queued again, makes that wait
     // end at once: nothing is missed.

@@ -41,7 +41,6 @@ private:
     QStringList names_;
     // The event parameter block: the names, each with the count last seen.
     QByteArray counts_;
-    bool primed_ = false;
     Callback *callback_ = nullptr;
     Firebird::IEvents *events_ = nullptr;
 };
