@@ -8,6 +8,7 @@
 #include "FOdsetkiTbl.h"
 #include "FOfertaFrm.h"
 #include "FSzukajFrm.h"
+#include "ListRefresher.h"
 #include "ModalSeam.h"
 #include "Pictures.h"
 #include "PrintRun.h"
@@ -89,6 +90,7 @@ TMainFrm::TMainFrm(QWidget *parent) : QMainWindow(parent)
     createToolbar();
     createPages();
     createMenu();
+    new ListRefresher(*DM, this);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     RestoreWindowPosition();
     UpdateButtons();
@@ -189,6 +191,12 @@ void TMainFrm::createMenu()
         grid->setContextMenuPolicy(Qt::ActionsContextMenu);
         grid->addAction(exportAction);
     }
+    QAction *refresh = menuAction(system, "OdswiezMnu", QStringLiteral("&Odśwież"));
+    refresh->setShortcut(Qt::Key_F5);
+    ConnectGuarded(refresh, &QAction::triggered, this, &TMainFrm::OdswiezMnuClick);
+    for (DatasetGrid *grid : {ZwykleGrid, PodatkoweGrid, RxDBGrid1})
+        grid->addAction(refresh);
+    RxDBGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     AddBackupEntries(system, this, [this] { UpdateButtons(); });
     ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
                    &TMainFrm::Zamknij1Click);
@@ -405,6 +413,12 @@ void TMainFrm::PrintBtnClick()
         break;
     }
     }
+}
+
+void TMainFrm::OdswiezMnuClick()
+{
+    DM->ReopenOnCurrentRow(VisibleList());
+    UpdateButtons();
 }
 
 void TMainFrm::CloseBtnClick()

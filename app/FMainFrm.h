@@ -45,6 +45,7 @@ public:
     void FindBtnClick();
     void PrintBtnClick();
     void CloseBtnClick();
+    void OdswiezMnuClick();
     void ZwykleGridDblClick();
     void PodatkoweGridDblClick();
     void Zamknij1Click();

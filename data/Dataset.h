@@ -48,6 +48,7 @@ public:
     // The column that identifies a row. Firebird's cursor may hand back a row that this
     // list stored after the cursor opened; with a key the list shows each row once.
     void setKeyField(const QString &field) { keyField_ = field.toUpper(); }
+    const QString &keyField() const { return keyField_; }
 
     // Opening starts the transaction when it is not active; the first row becomes current.
     void open();

@@ -9,6 +9,23 @@ TDM *DM = nullptr;
 
 namespace {
 
+// The lists that follow their table's changes, with whether their views pause while
+// they are read again (as the lists of the main window and the templates do).
+struct WatchedList
+{
+    const char *table;
+    Dataset TDM::*list;
+    bool suspendViews;
+};
+
+constexpr WatchedList WatchedLists[] = {
+    {"ZWYKLE", &TDM::Zwykle, true},         {"PODATKOWE", &TDM::Podatkowe, true},
+    {"ZUS", &TDM::Zusowe, true},            {"ADRESACI", &TDM::Adresaci, false},
+    {"URZEDY", &TDM::Urzedy, false},        {"TYTULY", &TDM::Tytuly, false},
+    {"SZZWYKLE", &TDM::szZwykle, true},     {"SZPODATKOWE", &TDM::szPodatkowe, true},
+    {"ODSETKIPOD", &TDM::OdsetkiPod, false}, {"ODSETKIUST", &TDM::OdsetkiUst, false},
+};
+
 struct ListDefinition
 {
     Dataset &dataset;
@@ -297,6 +314,7 @@ bool TDM::ConnectDatabase(const ConnectionSettings &settings)
     UpgradeContractorsTable();
     Adresaci.open();
     EnsureZusTable();
+    EnsureChangeTriggers();
     ReopenOrdinaryList(0);
     ReopenTaxList(0);
     ReopenZusList(0);
@@ -304,6 +322,7 @@ bool TDM::ConnectDatabase(const ConnectionSettings &settings)
     ReopenTaxOffices();
     ReopenTitles();
     ReopenOrdinaryTemplates(0);
+    Changes.listen();
     return true;
 }
 
@@ -335,4 +354,69 @@ void TDM::TytulyPostError(Dataset &dataset, const FbError &error, Dataset::PostE
 void TDM::szZwyklePostError(Dataset &dataset, const FbError &error, Dataset::PostErrorAction &action)
 {
     ReportDuplicateName(dataset, error, action, QStringLiteral("Nazwa szablonu przelewu nie może się powtarzać!"));
+}
+
+QStringList TDM::ChangeEventTables()
+{
+    QStringList tables;
+    for (const WatchedList &watched : WatchedLists)
+        tables << QString::fromLatin1(watched.table);
+    return tables;
+}
+
+QString TDM::ChangeTriggerName(const QString &table)
+{
+    return table + QStringLiteral("_ZMIANY");
+}
+
+QString TDM::ChangeTriggerStatement(const QString &table)
+{
+    return QStringLiteral("CREATE TRIGGER %1 FOR %2 ACTIVE AFTER INSERT OR UPDATE OR DELETE POSITION 0 AS\n"
+                          "BEGIN\n  POST_EVENT '%2';\nEND")
+        .arg(ChangeTriggerName(table), table);
+}
+
+void TDM::EnsureChangeTriggers()
+{
+    OpenQuery(QStringLiteral("SELECT RDB$TRIGGER_NAME\nFROM RDB$TRIGGERS\nWHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"));
+    q.fetchAll();
+    QStringList present;
+    for (int row = 0; row < q.fetchedCount(); ++row)
+        present << q.valueAt(row, 0).toString().trimmed();
+    trq.commit();
+    QStringList missing;
+    for (const QString &table : ChangeEventTables())
+        if (!present.contains(ChangeTriggerName(table)))
+            missing << table;
+    if (missing.isEmpty())
+        return;
+    trUpg.commit();
+    trUpg.start();
+    try {
+        for (const QString &table : missing) {
+            Upg.setSql(ChangeTriggerStatement(table));
+            Upg.execute();
+        }
+        trUpg.commit();
+    } catch (const FbError &error) {
+        trUpg.rollback();
+        if (!error.hasCode(FbError::NoPermission))
+            throw;
+    }
+}
+
+Dataset *TDM::ListOfChangeEvent(const QString &name)
+{
+    for (const WatchedList &watched : WatchedLists)
+        if (name == QLatin1String(watched.table))
+            return &(this->*watched.list);
+    return nullptr;
+}
+
+void TDM::ReopenOnCurrentRow(Dataset &list)
+{
+    const qint32 id = list.currentRow() < 0 ? 0 : list.value(list.keyField()).toInt();
+    for (const WatchedList &watched : WatchedLists)
+        if (&(this->*watched.list) == &list)
+            reopen(list, list.keyField(), id, watched.suspendViews);
 }

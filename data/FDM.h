@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeEvents.h"
 #include "ConnectionSettings.h"
 #include "Dataset.h"
 #include "FbConnection.h"
@@ -51,6 +52,10 @@ public:
     FbQuery GetNewUrzadId{TrFunc}, GetNewWpisId{TrFunc};
     FbQuery Upg{trUpg};
 
+    // The other desktops' changes, announced by the tables' triggers: one event per
+    // table, named as the table.
+    ChangeEvents Changes{Baza, ChangeEventTables()};
+
     void ShowWarning(const QString &text);
     bool AskConfirmation(const QString &text);
 
@@ -69,6 +74,12 @@ public:
     void ReopenTaxOffices();
     void ReopenTitles();
 
+    // Reads the list again in a new transaction, standing on the row it stood on when
+    // that row is still there.
+    void ReopenOnCurrentRow(Dataset &list);
+    // The list that shows the table whose change the event of that name announces.
+    Dataset *ListOfChangeEvent(const QString &name);
+
     void OpenOrdinaryRecord(qint32 id);
     void OpenTaxRecord(qint32 id);
     void OpenZusRecord(qint32 id);
@@ -78,6 +89,10 @@ public:
 
     void UpgradeContractorsTable();
     void EnsureZusTable();
+    // A database made before the tables announced their changes gets the triggers; a
+    // user without the right to alter the tables leaves them out, and the lists then
+    // refresh only on demand.
+    void EnsureChangeTriggers();
 
     // Connects to the database named in the configuration file, upgrades it and opens
     // the lists. False, with nothing else touched, when the connection cannot be made;
@@ -95,6 +110,9 @@ public:
 
     static QString ZusTableStatement();
     static QString ContractorsUpgradeStatement();
+    static QStringList ChangeEventTables();
+    static QString ChangeTriggerName(const QString &table);
+    static QString ChangeTriggerStatement(const QString &table);
 
 private:
     qint32 newId(FbQuery &procedure);

@@ -65,6 +65,8 @@ void FbConnection::close()
 {
     if (!attachment_)
         return;
+    for (FbAttachmentUser *user : attachmentUsers_)
+        user->attachmentClosing();
     // Every transaction gets its commit, whatever became of the one before it.
     std::vector<std::pair<const FbTransaction *, FbError>> failures;
     for (FbTransaction *transaction : transactions_) {

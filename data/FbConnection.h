@@ -7,6 +7,17 @@
 
 class FbTransaction;
 
+// Something that holds a request on the attachment itself (a wait for events) and must
+// let go of it before the attachment detaches.
+class FbAttachmentUser
+{
+public:
+    virtual void attachmentClosing() = 0;
+
+protected:
+    ~FbAttachmentUser() = default;
+};
+
 // One attachment to a database, named exactly as the Firebird client expects: a
 // plain path opens the embedded engine, "host:/path" goes through a server.
 class FbConnection
@@ -39,6 +50,9 @@ public:
 
     Firebird::IAttachment *attachment() const;
 
+    void addAttachmentUser(FbAttachmentUser *user) { attachmentUsers_.append(user); }
+    void removeAttachmentUser(FbAttachmentUser *user) { attachmentUsers_.removeAll(user); }
+
     // Creates a new, empty database file with WIN1250 as its default character set,
     // owned by the user of the login.
     static void createDatabase(const QString &name, const QString &user = QString::fromLatin1(UserName),
@@ -55,4 +69,5 @@ private:
     Firebird::IAttachment *attachment_ = nullptr;
     Firebird::IProvider *provider_ = nullptr;
     QList<FbTransaction *> transactions_;
+    QList<FbAttachmentUser *> attachmentUsers_;
 };

@@ -8,6 +8,7 @@
 #include "ModalSeam.h"
 #include "SearchBox.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,6 +45,13 @@ DirectoryList::DirectoryList(Setup setup, QWidget *parent) : QDialog(parent), se
     ConnectGuarded(EditBtn, &QToolButton::clicked, this, &DirectoryList::EditBtnClick);
     ConnectGuarded(DeleteBtn, &QToolButton::clicked, this, &DirectoryList::DeleteBtnClick);
     connect(CloseBtn, &QToolButton::clicked, this, &DirectoryList::reject);
+    auto *refresh = new QAction(QStringLiteral("&Odśwież"), this);
+    refresh->setObjectName(QStringLiteral("OdswiezAct"));
+    refresh->setShortcut(Qt::Key_F5);
+    addAction(refresh);
+    grid_->addAction(refresh);
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ConnectGuarded(refresh, &QAction::triggered, this, &DirectoryList::RefreshClick);
     connect(grid_, &DatasetGrid::doubleClicked, this, [this] {
         if (setup_.doubleClickEdits && EditBtn->isEnabled())
             RunGuarded([this] { EditBtnClick(); });
@@ -131,6 +139,12 @@ void DirectoryList::DeleteBtnClick()
     changed_ = true;
     if (setup_.afterDelete)
         setup_.afterDelete(CurrentId());
+    SetButtons();
+}
+
+void DirectoryList::RefreshClick()
+{
+    DM->ReopenOnCurrentRow(Rows());
     SetButtons();
 }
 

@@ -12,8 +12,8 @@ class QToolButton;
 class SearchBox;
 
 // The list of one directory: a toolbar with "&Dodaj", "&Popraw", "&Usuń" and, at its
-// right end, "&Zamknij", the grid and the search field. Every way of closing it
-// (the button, Escape, the close box) runs the same closing logic.
+// right end, "&Zamknij", the grid and the search field; F5 reads the list again. Every
+// way of closing it (the button, Escape, the close box) runs the same closing logic.
 class DirectoryList : public QDialog
 {
 public:
@@ -48,6 +48,8 @@ public:
     void EditBtnClick();
     void DeleteBtnClick();
     void CloseBtnClick();
+    // Reads the list again, as it is in the database now.
+    void RefreshClick();
     // Escape and the close box close the way "&Zamknij" does.
     void reject() override;
 

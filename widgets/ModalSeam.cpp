@@ -10,6 +10,25 @@ ModalSeam::Runner &installedRunner()
     return runner;
 }
 
+QList<QDialog *> &dialogsRunning()
+{
+    static QList<QDialog *> dialogs;
+    return dialogs;
+}
+
+// Keeps a dialog in the list for as long as it runs, however its run ends.
+class Running
+{
+public:
+    explicit Running(QDialog &dialog) : dialog_(dialog) { dialogsRunning().append(&dialog_); }
+    ~Running() { dialogsRunning().removeOne(&dialog_); }
+    Running(const Running &) = delete;
+    Running &operator=(const Running &) = delete;
+
+private:
+    QDialog &dialog_;
+};
+
 }
 
 namespace ModalSeam {
@@ -21,9 +40,15 @@ void install(Runner runner)
 
 int run(QDialog &dialog)
 {
+    const Running running(dialog);
     if (installedRunner())
         return installedRunner()(dialog);
     return dialog.exec();
+}
+
+const QList<QDialog *> &openDialogs()
+{
+    return dialogsRunning();
 }
 
 }

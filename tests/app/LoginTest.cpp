@@ -236,3 +236,38 @@ TEST_F(OfficeDatabase, TheOfficeRoleHoldsWhatTheProgramDoesAndNoMore)
         }
     }
 }
+
+// A database made before the tables announced their changes: a user of the office role
+// may not add the triggers, and the start goes on without them; its owner's start adds them.
+TEST_F(OfficeDatabase, OnlyTheOwnersStartAddsTheTriggersThatAnnounceChanges)
+{
+    const DatabaseLogin owner{.user = "ZWLASCICIEL", .password = OwnerPassword};
+    QStringList drops;
+    for (const QString &table : TDM::ChangeEventTables())
+        drops << "DROP TRIGGER " + TDM::ChangeTriggerName(table);
+    RunInOneTransaction(name, drops, owner);
+    const auto triggers = [](TDM &dm) {
+        dm.OpenQuery("select count(*) from RDB$TRIGGERS where trim(RDB$TRIGGER_NAME) like '%ZMIANY'");
+        const int count = dm.q.value("COUNT").toInt();
+        dm.trq.commit();
+        return count;
+    };
+    struct Case
+    {
+        const char *user;
+        const char *password;
+        int triggersAfter;
+    };
+    const Case cases[] = {
+        {"KSIEGOWA", ClerkPassword, 0},
+        {"ZWLASCICIEL", OwnerPassword, int(TDM::ChangeEventTables().size())},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.user);
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase({.database = name, .user = c.user, .password = c.password}));
+        EXPECT_TRUE(dm.Zwykle.isOpen());
+        EXPECT_EQ(triggers(dm), c.triggersAfter);
+        EXPECT_TRUE(messages.warnings.isEmpty());
+    }
+}

@@ -92,3 +92,52 @@ TEST(Upgrade, ScriptSplittingFollowsTheTerminator)
     EXPECT_EQ(statements, (QStringList{"CREATE TABLE A (X INTEGER)", "CREATE PROCEDURE P AS\nBEGIN\n  EXIT;\nEND",
                                        "CREATE TABLE B (Y INTEGER)"}));
 }
+
+// The triggers that announce the lists' changes, with their tables, kinds and bodies.
+static QStringList changeTriggers(TDM &dm)
+{
+    dm.OpenQuery("select trim(RDB$TRIGGER_NAME) || ' ' || trim(RDB$RELATION_NAME) || ' t' || RDB$TRIGGER_TYPE"
+                 " || ' i' || coalesce(RDB$TRIGGER_INACTIVE, 0) || ' ' || RDB$TRIGGER_SOURCE"
+                 " from RDB$TRIGGERS where coalesce(RDB$SYSTEM_FLAG, 0) = 0 order by 1");
+    dm.q.fetchAll();
+    QStringList lines;
+    for (int row = 0; row < dm.q.fetchedCount(); ++row)
+        lines << dm.q.valueAt(row, 0).toString();
+    return lines;
+}
+
+// A database made before the tables announced their changes gets every trigger as the
+// creation script makes it, whichever of them it lacks.
+TEST(Upgrade, AnOldDatabaseGetsTheTriggersThatAnnounceChanges)
+{
+    FreshDatabase current;
+    QStringList expected;
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.ConnectDatabase());
+        expected = changeTriggers(dm);
+    }
+    ASSERT_EQ(expected.size(), TDM::ChangeEventTables().size());
+
+    const QStringList dropAll = [] {
+        QStringList drops;
+        for (const QString &table : TDM::ChangeEventTables())
+            drops << "DROP TRIGGER " + TDM::ChangeTriggerName(table);
+        return drops;
+    }();
+    const std::pair<const char *, QStringList> olderDatabases[] = {
+        {"none of them", dropAll},
+        {"the contractors' only", {"DROP TRIGGER ADRESACI_ZMIANY"}},
+        {"no ZUS table yet", {"DROP TABLE ZUS"}},
+    };
+    for (const auto &[what, statements] : olderDatabases) {
+        SCOPED_TRACE(what);
+        FreshDatabase old;
+        old.execute(statements);
+        for (int start = 0; start < 2; ++start) {
+            TDM dm;
+            ASSERT_TRUE(dm.ConnectDatabase());
+            EXPECT_EQ(changeTriggers(dm), expected);
+        }
+    }
+}

@@ -1,0 +1,89 @@
+#include "AppFixture.h"
+#include "TAdresaciTbl.h"
+#include "TSzablZwykleTbl.h"
+#include "TTytulyTbl.h"
+#include "TUrzedyTbl.h"
+
+#include <QAction>
+#include <functional>
+
+namespace {
+
+class Refresh : public AppFixture
+{
+protected:
+    bool lists(Dataset &list, const QString &field, const QString &value)
+    {
+        for (int row = 0; row < list.fetchedCount() || list.fetchMore(100) > 0; ++row)
+            if (list.valueAt(row, field).toString() == value)
+                return true;
+        return false;
+    }
+};
+
+}
+
+// "Odśwież" (F5) reads the list of the window as another desktop left it, on the row it
+// stood on; no event loop runs in between, so nothing else could have read it.
+TEST_F(Refresh, F5ReadsTheWindowsListAgainOnItsRow)
+{
+    struct Case
+    {
+        const char *what;
+        Dataset TDM::*list;
+        const char *insert; // %1: the identifier, %2: the name
+        const char *field;
+        // Runs the check with the window's "Odśwież" action, the list window shown.
+        std::function<void(TMainFrm &, const std::function<void(QAction *)> &)> inWindow;
+    };
+    const auto inDirectory = [this](auto makeList) {
+        return [this, makeList](TMainFrm &window, const std::function<void(QAction *)> &check) {
+            auto list = makeList(window);
+            modal.script = [&](QDialog &dialog) {
+                check(dialog.findChild<QAction *>("OdswiezAct"));
+                return int(QDialog::Rejected);
+            };
+            list->ShowList();
+        };
+    };
+    const Case cases[] = {
+        {"the main window's ordinary orders", &TDM::Zwykle,
+         "insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KWOTA, DATA_WPR) values (%1, '%2', 1, current_timestamp)",
+         "NAZWA1_ODB",
+         [](TMainFrm &window, const std::function<void(QAction *)> &check) {
+             check(window.findChild<QAction *>("OdswiezMnu"));
+         }},
+        {"contractors", &TDM::Adresaci, "insert into ADRESACI (ADRESATID, NAZWA) values (%1, '%2')", "NAZWA",
+         inDirectory([](TMainFrm &window) { return std::make_unique<TAdresaciTbl>(&window); })},
+        {"tax authorities", &TDM::Urzedy, "insert into URZEDY (URZADID, NAZWA) values (%1, '%2')", "NAZWA",
+         inDirectory([](TMainFrm &window) { return std::make_unique<TUrzedyTbl>(&window); })},
+        {"titles", &TDM::Tytuly, "insert into TYTULY (TYTULID, NAZWA) values (%1, '%2')", "NAZWA",
+         inDirectory([](TMainFrm &window) { return std::make_unique<TTytulyTbl>(&window); })},
+        {"ordinary templates", &TDM::szZwykle, "insert into SZZWYKLE (PRZELEWID, NAZWA, KWOTA) values (%1, '%2', 1)",
+         "NAZWA", inDirectory([](TMainFrm &window) { return std::make_unique<TSzablZwykleTbl>(&window); })},
+    };
+    TMainFrm window;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Dataset &list = dm.*c.list;
+        db.execute({QString(c.insert).arg(901).arg("STOI"), QString(c.insert).arg(902).arg("DRUGI")});
+        dm.ReopenOnCurrentRow(list);
+        ASSERT_TRUE(list.locate(c.field, "STOI"));
+        db.execute({QString(c.insert).arg(903).arg("NOWY")});
+        ASSERT_FALSE(lists(list, c.field, "NOWY"));
+        ASSERT_TRUE(list.locate(c.field, "STOI"));
+
+        bool checked = false;
+        c.inWindow(window, [&](QAction *refresh) {
+            ASSERT_TRUE(refresh);
+            EXPECT_EQ(refresh->text().remove(u'&'), "Odśwież");
+            EXPECT_EQ(refresh->shortcut(), QKeySequence(Qt::Key_F5));
+            refresh->trigger();
+            EXPECT_EQ(list.value(c.field).toString(), "STOI");
+            EXPECT_TRUE(lists(list, c.field, "NOWY"));
+            checked = true;
+        });
+        EXPECT_TRUE(checked);
+        EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
+    }
+}

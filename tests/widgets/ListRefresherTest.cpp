@@ -1,0 +1,210 @@
+#include "DatabaseCreator.h"
+#include "DatasetGrid.h"
+#include "FDM.h"
+#include "FreshDatabase.h"
+#include "ListRefresher.h"
+#include "MessageRecorder.h"
+#include "ModalScript.h"
+#include "Money.h"
+#include "TestServer.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Lets the event loop run until the condition holds or the time is up.
+bool waitFor(const std::function<bool()> &condition, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+void keepRunning(int milliseconds)
+{
+    waitFor([] { return false; }, milliseconds);
+}
+
+// Two desktops on one database: "other" changes it, "desk" shows it with its lists
+// refreshed as the database announces changes.
+class TwoDesktops
+{
+public:
+    explicit TwoDesktops(bool throughServer)
+    {
+        if (throughServer) {
+            server_ = TestServerFromEnvironment();
+            if (!server_)
+                return;
+            name_ = server_->newDatabaseName("events");
+            CreateEmptyDatabase(name_);
+            config_.writeIni(name_);
+        }
+        other.emplace();
+        desk.emplace();
+        connected = other->ConnectDatabase() && desk->ConnectDatabase();
+        refresher.emplace(*desk);
+    }
+    ~TwoDesktops()
+    {
+        refresher.reset();
+        desk.reset();
+        other.reset();
+        if (server_)
+            QFile::remove(server_->fileOf(name_));
+    }
+
+    bool available() const { return other.has_value(); }
+
+    qint32 storeOrder(const QString &recipient)
+    {
+        other->Zwykle.append();
+        const qint32 id = other->NewTransferId();
+        other->Zwykle.setValue("PRZELEWID", id);
+        other->Zwykle.setValue("NAZWA1_ODB", recipient);
+        other->Zwykle.setValue("KWOTA", QVariant::fromValue(Money::fromGrosze(100)));
+        other->Zwykle.setValue("DATA_WPR", QDateTime::currentDateTime());
+        other->Zwykle.post();
+        other->ReopenOrdinaryList(id);
+        return id;
+    }
+
+    qint32 storeContractor(const QString &name)
+    {
+        other->Adresaci.append();
+        const qint32 id = other->NewContractorId();
+        other->Adresaci.setValue("ADRESATID", id);
+        other->Adresaci.setValue("NAZWA", name);
+        other->Adresaci.post();
+        other->ReopenContractors(id);
+        return id;
+    }
+
+    static bool lists(Dataset &list, const QString &field, const QString &value)
+    {
+        for (int row = 0; row < list.fetchedCount() || list.fetchMore(100) > 0; ++row)
+            if (list.valueAt(row, field).toString() == value)
+                return true;
+        return false;
+    }
+
+    std::optional<TDM> other, desk;
+    std::optional<ListRefresher> refresher;
+    bool connected = false;
+
+private:
+    std::optional<TestServer> server_;
+    QString name_;
+    FreshDatabase config_;
+    MessageRecorder messages_;
+};
+
+}
+
+// A change committed on one desktop shows on the other within about two seconds, the
+// other's current row kept, whether through a server or in the embedded engine.
+TEST(ListRefresh, AnotherDesktopsChangeShowsWithoutAnyAction)
+{
+    struct Case
+    {
+        const char *what;
+        bool throughServer;
+        bool contractor;
+    };
+    const Case cases[] = {
+        {"an order, through a server", true, false},
+        {"a contractor, through a server", true, true},
+        {"an order, embedded", false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoDesktops desktops(c.throughServer);
+        if (c.throughServer)
+            ZANDEROL_NEED_TEST_SERVER(desktops.available());
+        ASSERT_TRUE(desktops.connected);
+        TDM &desk = *desktops.desk;
+        Dataset &list = c.contractor ? desk.Adresaci : desk.Zwykle;
+        const QString key = c.contractor ? "ADRESATID" : "PRZELEWID";
+        const QString field = c.contractor ? "NAZWA" : "NAZWA1_ODB";
+        const qint32 standing = c.contractor ? desktops.storeContractor("B STOI") : desktops.storeOrder("STOI");
+        ASSERT_TRUE(waitFor([&] { return TwoDesktops::lists(list, field, c.contractor ? "B STOI" : "STOI"); }, 2000));
+        ASSERT_TRUE(list.locate(key, standing));
+
+        if (c.contractor)
+            desktops.storeContractor("A NOWY");
+        else
+            desktops.storeOrder("NOWY");
+        EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, field, c.contractor ? "A NOWY" : "NOWY"); }, 2000));
+        EXPECT_EQ(list.value(key).toInt(), standing);
+    }
+}
+
+// A list is never read again while someone works in it or over it: only after that
+// ends. The one list window that shows it, alone, is no obstacle.
+TEST(ListRefresh, AListInUseIsReadAgainOnlyAfterwards)
+{
+    struct Case
+    {
+        const char *what;
+        bool editing;                 // a row of the list in edit
+        QList<bool> windows;          // dialogs open, lowest first: true shows the list
+        bool readWhileOpen;
+    };
+    const Case cases[] = {
+        {"a row in edit", true, {}, false},
+        {"an editor over the list window", false, {true, false}, false},
+        {"another list's window", false, {false}, false},
+        {"the list window alone", false, {true}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoDesktops desktops(true);
+        ZANDEROL_NEED_TEST_SERVER(desktops.available());
+        ASSERT_TRUE(desktops.connected);
+        Dataset &list = desktops.desk->Adresaci;
+        desktops.storeContractor("ISTNIEJE");
+        ASSERT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA", "ISTNIEJE"); }, 2000));
+        std::vector<std::unique_ptr<QDialog>> windows;
+        for (const bool showsList : c.windows) {
+            windows.push_back(std::make_unique<QDialog>());
+            if (showsList)
+                new DatasetGrid(list, {{"NAZWA", "Nazwa", 100, {}}}, windows.back().get());
+        }
+
+        bool readWhileOpen = false;
+        const auto inUse = [&] {
+            desktops.storeContractor("NOWY");
+            keepRunning(1500);
+            readWhileOpen = TwoDesktops::lists(list, "NAZWA", "NOWY");
+        };
+        ModalScript modals;
+        size_t depth = 0;
+        modals.script = [&](QDialog &) {
+            if (++depth < windows.size())
+                ModalSeam::run(*windows.at(depth));
+            else
+                inUse();
+            return int(QDialog::Rejected);
+        };
+        if (c.editing)
+            list.edit();
+        if (windows.empty())
+            inUse();
+        else
+            ModalSeam::run(*windows.front());
+        if (c.editing)
+            list.cancel();
+        EXPECT_EQ(readWhileOpen, c.readWhileOpen);
+        EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA", "NOWY"); }, 2000));
+    }
+}
