@@ -1,3 +1,4 @@
+#include "DatabaseCreator.h"
 #include "FDM.h"
 #include "FreshDatabase.h"
 #include "MessageRecorder.h"
@@ -5,30 +6,72 @@
 #include "Money.h"
 #include "RowConflict.h"
 #include "TZwyklyFrm.h"
+#include "TestServer.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString Account = QStringLiteral("61109010140000071219812874");
 
+struct ConflictCase
+{
+    const char *what;
+    const char *otherDesktop;
+    bool storeMine;
+    QString question;
+    QStringList storedAfter; // name of each order, then the amount kept from the first version
+    bool editorAccepted;
+};
+
+// The order is opened for correction, the recipient's name typed, the other desktop's
+// statement committed, then "&Zapisz" pressed; the one question is answered storeMine.
+void conflictThroughTheEditor(const std::function<void(const QString &)> &otherDesktop, const ConflictCase &row)
+{
+    MessageRecorder messages;
+    ModalScript modal;
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase());
+    otherDesktop("insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, "
+                 "TYTUL1_ZAPL, DATA_WPR) values (1, 'Odbiorca', '" + Account + "', 'T', 10, 'Nadawca', '" + Account
+                 + "', 'Tytuł', '2026-03-02')");
+    dm.ReopenOrdinaryList(1);
+    messages.answerNext(row.storeMine);
+    modal.script = [&](QDialog &editor) {
+        editor.findChild<QLineEdit *>(QStringLiteral("EdNazwa1_Odb"))->setText(QStringLiteral("Mój"));
+        otherDesktop(QString::fromUtf8(row.otherDesktop));
+        editor.findChild<QPushButton *>(QStringLiteral("PostBtn"))->click();
+        return editor.result();
+    };
+    EXPECT_EQ(TZwyklyFrm().ShowCurrent(), row.editorAccepted);
+    EXPECT_EQ(messages.questions, QStringList{row.question});
+    EXPECT_EQ(messages.warnings, QStringList{});
+    // The list shows what the database holds now, and stands on the order when it is there.
+    EXPECT_EQ(dm.Zwykle.value(QStringLiteral("NAZWA1_ODB")).toString(), row.storedAfter.value(0));
+    dm.ReopenOrdinaryList(0);
+    QStringList stored;
+    for (int order = 0; order < dm.Zwykle.fetchedCount(); ++order)
+        stored << dm.Zwykle.valueAt(order, QStringLiteral("NAZWA1_ODB")).toString()
+               << dm.Zwykle.valueAt(order, QStringLiteral("KWOTA")).value<Money>().toPlainString();
+    EXPECT_EQ(stored, row.storedAfter);
+    if (!row.storedAfter.isEmpty()) {
+        EXPECT_EQ(dm.Zwykle.value(QStringLiteral("DATA_WPR")).toDate(), QDate(2026, 3, 2));
+    }
+}
+
 }
 
 // Another desktop commits a change or a deletion of the order while it is open here.
 // The snapshot of the list can never change that row: "&Zapisz" reads the list afresh,
-// asks, and does what the user chose; what was typed is never dropped unasked.
+// asks, and does what the user chose; what was typed is never dropped unasked. In one
+// process on a database file, and through the tests' server when one runs.
 TEST(ConflictingChange, TheUserChoosesBetweenTheirCorrectionAndTheOtherDesktops)
 {
-    const struct {
-        const char *what;
-        const char *otherDesktop;
-        bool storeMine;
-        QString question;
-        QStringList storedAfter; // name of each order, then the amount kept from the first version
-        bool editorAccepted;
-    } rows[] = {
+    const ConflictCase rows[] = {
         {"changed, mine stored over it", "update ZWYKLE set NAZWA1_ODB = 'Inny' where PRZELEWID = 1", true,
          RowConflict::ChangedQuestion, {"Mój", "10.00"}, true},
         {"changed, theirs kept", "update ZWYKLE set NAZWA1_ODB = 'Inny' where PRZELEWID = 1", false,
@@ -38,37 +81,27 @@ TEST(ConflictingChange, TheUserChoosesBetweenTheirCorrectionAndTheOtherDesktops)
         {"deleted, left deleted", "delete from ZWYKLE where PRZELEWID = 1", false, RowConflict::DeletedQuestion, {},
          false},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.what);
-        FreshDatabase db;
-        MessageRecorder messages;
-        ModalScript modal;
-        TDM dm;
-        ASSERT_TRUE(dm.ConnectDatabase());
-        db.execute({"insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, "
-                    "TYTUL1_ZAPL, DATA_WPR) values (1, 'Odbiorca', '" + Account + "', 'T', 10, 'Nadawca', '" + Account
-                    + "', 'Tytuł', '2026-03-02')"});
-        dm.ReopenOrdinaryList(1);
-        messages.answerNext(row.storeMine);
-        modal.script = [&](QDialog &editor) {
-            editor.findChild<QLineEdit *>(QStringLiteral("EdNazwa1_Odb"))->setText(QStringLiteral("Mój"));
-            db.execute({QString::fromUtf8(row.otherDesktop)});
-            editor.findChild<QPushButton *>(QStringLiteral("PostBtn"))->click();
-            return editor.result();
-        };
-        EXPECT_EQ(TZwyklyFrm().ShowCurrent(), row.editorAccepted);
-        EXPECT_EQ(messages.questions, QStringList{row.question});
-        EXPECT_EQ(messages.warnings, QStringList{});
-        // The list shows what the database holds now, and stands on the order when it is there.
-        EXPECT_EQ(dm.Zwykle.value(QStringLiteral("NAZWA1_ODB")).toString(), row.storedAfter.value(0));
-        dm.ReopenOrdinaryList(0);
-        QStringList stored;
-        for (int order = 0; order < dm.Zwykle.fetchedCount(); ++order)
-            stored << dm.Zwykle.valueAt(order, QStringLiteral("NAZWA1_ODB")).toString()
-                   << dm.Zwykle.valueAt(order, QStringLiteral("KWOTA")).value<Money>().toPlainString();
-        EXPECT_EQ(stored, row.storedAfter);
-        if (!row.storedAfter.isEmpty()) {
-            EXPECT_EQ(dm.Zwykle.value(QStringLiteral("DATA_WPR")).toDate(), QDate(2026, 3, 2));
+    const std::optional<TestServer> server = TestServerFromEnvironment();
+    for (const bool throughServer : {false, true}) {
+        if (throughServer && !server)
+            continue;
+        for (const auto &row : rows) {
+            SCOPED_TRACE(std::string(row.what) + (throughServer ? " through the server" : ""));
+            FreshDatabase db;
+            const QString serverDatabase = throughServer ? server->newDatabaseName(QStringLiteral("conflict")) : QString();
+            if (throughServer) {
+                CreateEmptyDatabase(serverDatabase);
+                db.writeIni(serverDatabase);
+            }
+            const auto otherDesktop = [&](const QString &statement) {
+                if (throughServer)
+                    RunInOneTransaction(serverDatabase, {statement});
+                else
+                    db.execute({statement});
+            };
+            conflictThroughTheEditor(otherDesktop, row);
+            if (throughServer)
+                QFile::remove(server->fileOf(serverDatabase));
         }
     }
 }
