@@ -59,6 +59,8 @@ void conflictThroughTheEditor(const std::function<void(const QString &)> &otherD
                << dm.Zwykle.valueAt(order, QStringLiteral("KWOTA")).value<Money>().toPlainString();
     EXPECT_EQ(stored, row.storedAfter);
     if (!row.storedAfter.isEmpty()) {
+        // Stored again, the order is the one it was: its number and the day it was entered.
+        EXPECT_EQ(dm.Zwykle.value(QStringLiteral("PRZELEWID")).toInt(), 1);
         EXPECT_EQ(dm.Zwykle.value(QStringLiteral("DATA_WPR")).toDate(), QDate(2026, 3, 2));
     }
 }
