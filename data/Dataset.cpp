@@ -368,7 +368,8 @@ void Dataset::runChange(const QString &sql, const std::vector<QVariant> &row, co
     const bool keyed = sql.trimmed().startsWith(QLatin1String("update"), Qt::CaseInsensitive)
         || sql.trimmed().startsWith(QLatin1String("delete"), Qt::CaseInsensitive);
     if (keyed && rowCountChecked_ && change_.affectedRows() != 1)
-        throw FbError(QStringLiteral("%1: wiersz nie jest już taki, jak go odczytano.").arg(name_), {FbError::UpdateConflict});
+        throw FbError(QStringLiteral("%1: wiersz nie jest już taki, jak go odczytano.").arg(name_),
+                      {FbError::UpdateConflict});
 }
 
 bool Dataset::locate(const QString &field, const QVariant &value)

@@ -61,7 +61,8 @@ TDM::TDM(QObject *parent) : QObject(parent)
     }
     // Read committed, the rate lists would store over another desktop's committed change
     // without a word: their changes require the row as read, and touching none tells.
-    for (const auto &[rates, table] : {std::pair<Dataset &, const char *>{OdsetkiPod, "ODSETKIPOD"}, {OdsetkiUst, "ODSETKIUST"}}) {
+    for (const auto &[rates, table] :
+         {std::pair<Dataset &, const char *>{OdsetkiPod, "ODSETKIPOD"}, {OdsetkiUst, "ODSETKIUST"}}) {
         rates.setUpdateSql(TableColumns::comparingUpdateSql(QString::fromLatin1(table), QStringLiteral("WPISID")));
         rates.setDeleteSql(TableColumns::comparingDeleteSql(QString::fromLatin1(table), QStringLiteral("WPISID")));
         rates.setRowCountCheck();
