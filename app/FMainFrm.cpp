@@ -12,6 +12,7 @@
 #include "ModalSeam.h"
 #include "Pictures.h"
 #include "PrintRun.h"
+#include "RowStore.h"
 #include "TDrukFrm.h"
 #include "TEksportFrm.h"
 #include "TPodatkowyFrm.h"
@@ -370,7 +371,10 @@ void TMainFrm::DeleteBtnClick()
     if (!DM->AskConfirmation(QStringLiteral("Usunąć zaznaczony przelew z wykazu?")))
         return;
     Dataset &list = VisibleList();
-    list.remove();
+    if (!RemoveCurrentRow(list)) {
+        UpdateButtons();
+        return;
+    }
     // The row that followed the deleted one, or the new last row.
     const qint32 id = list.isEmpty() ? 0 : list.value(QStringLiteral("PRZELEWID")).toInt();
     ReopenVisibleList(id);

@@ -367,8 +367,9 @@ void Dataset::runChange(const QString &sql, const std::vector<QVariant> &row, co
     change_.execute();
     const bool keyed = sql.trimmed().startsWith(QLatin1String("update"), Qt::CaseInsensitive)
         || sql.trimmed().startsWith(QLatin1String("delete"), Qt::CaseInsensitive);
-    if (keyed && !rowCountMessage_.isEmpty() && change_.affectedRows() != 1)
-        throw FbError(rowCountMessage_);
+    if (keyed && rowCountChecked_ && change_.affectedRows() != 1)
+        throw FbError(QStringLiteral("%1: wiersz nie jest już taki, jak go odczytano.").arg(name_),
+                      {FbError::UpdateConflict});
 }
 
 bool Dataset::locate(const QString &field, const QVariant &value)

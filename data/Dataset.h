@@ -38,8 +38,10 @@ public:
     void setInsertSql(const QString &sql) { insertSql_ = sql; }
     void setUpdateSql(const QString &sql) { updateSql_ = sql; }
     void setDeleteSql(const QString &sql) { deleteSql_ = sql; }
-    // An update or delete that touches other than exactly one row fails with this text.
-    void setRowCountCheck(const QString &message) { rowCountMessage_ = message; }
+    // For a list whose change statements name every value as read: an update or delete
+    // that touches other than exactly one row met another user's change, and fails as a
+    // conflict does.
+    void setRowCountCheck() { rowCountChecked_ = true; }
     void setPostErrorHandler(PostErrorHandler handler) { postErrorHandler_ = std::move(handler); }
     // Captions of the fields the user fills in, by column: a text its column cannot take
     // is refused before the store, naming the field as the user sees it.
@@ -130,7 +132,8 @@ private:
     QString name_;
     FbQuery select_;
     FbQuery change_;
-    QString insertSql_, updateSql_, deleteSql_, rowCountMessage_;
+    QString insertSql_, updateSql_, deleteSql_;
+    bool rowCountChecked_ = false;
     PostErrorHandler postErrorHandler_;
     QHash<QString, QString> captions_;
     QString keyField_;

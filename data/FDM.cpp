@@ -76,8 +76,14 @@ TDM::TDM(QObject *parent) : QObject(parent)
         list.dataset.setDeleteSql(TableColumns::deleteSql(table, key));
         list.dataset.setFieldCaptions(FieldCaptions::of(table));
     }
-    OdsetkiPod.setRowCountCheck(QStringLiteral("Update Failed"));
-    OdsetkiUst.setRowCountCheck(QStringLiteral("Update Failed"));
+    // Read committed, the rate lists would store over another desktop's committed change
+    // without a word: their changes require the row as read, and touching none tells.
+    for (const auto &[rates, table] :
+         {std::pair<Dataset &, const char *>{OdsetkiPod, "ODSETKIPOD"}, {OdsetkiUst, "ODSETKIUST"}}) {
+        rates.setUpdateSql(TableColumns::comparingUpdateSql(QString::fromLatin1(table), QStringLiteral("WPISID")));
+        rates.setDeleteSql(TableColumns::comparingDeleteSql(QString::fromLatin1(table), QStringLiteral("WPISID")));
+        rates.setRowCountCheck();
+    }
 
     Zwykly.setSelectSql(QStringLiteral("select  *\nfrom ZWYKLE\nwhere PrzelewId=:PrzelewId"));
     Podatkowy.setSelectSql(QStringLiteral("select  *\nfrom Podatkowe\nwhere PrzelewId=:PrzelewId"));

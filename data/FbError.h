@@ -16,6 +16,7 @@ class FbError : public std::runtime_error
 public:
     static constexpr long DuplicateInUniqueIndex = 335544349;
     static constexpr long NoPermission = 335544352;
+    static constexpr long UpdateConflict = 335544451;
 
     enum class Kind { Other, Conflict, ConnectionLost };
 

@@ -93,4 +93,27 @@ QString deleteSql(const QString &table, const QString &key)
     return QStringLiteral("delete from %1\nwhere\n  %2 = :OLD_%2").arg(table.toUpper(), key);
 }
 
+namespace {
+
+QString asRead(const QString &table, const QString &key)
+{
+    QStringList conditions;
+    for (const QString &column : TableColumns::of(table))
+        if (column != key)
+            conditions << QStringLiteral("\n  and %1 is not distinct from :OLD_%1").arg(column);
+    return conditions.join(QString());
+}
+
+}
+
+QString comparingUpdateSql(const QString &table, const QString &key)
+{
+    return updateSql(table, key) + asRead(table, key);
+}
+
+QString comparingDeleteSql(const QString &table, const QString &key)
+{
+    return deleteSql(table, key) + asRead(table, key);
+}
+
 }

@@ -15,5 +15,9 @@ QString selectSql(const QString &table);
 QString insertSql(const QString &table);
 QString updateSql(const QString &table, const QString &key);
 QString deleteSql(const QString &table, const QString &key);
+// The same update and delete, also requiring every other column (none a blob) to hold
+// what was read: a row another user changed meanwhile is touched by neither.
+QString comparingUpdateSql(const QString &table, const QString &key);
+QString comparingDeleteSql(const QString &table, const QString &key);
 
 }

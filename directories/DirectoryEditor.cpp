@@ -160,6 +160,9 @@ void DirectoryEditor::PostBtnClick()
     case StoreResult::Stored:
         accept();
         return;
+    case StoreResult::KeptTheirs:
+        reject();
+        return;
     case StoreResult::PostedNotShown:
         // The row exists now: another "&Zapisz" changes it instead of adding it again.
         isNew_ = false;

@@ -6,6 +6,7 @@
 #include "FDM.h"
 #include "ListToolBar.h"
 #include "ModalSeam.h"
+#include "RowStore.h"
 #include "SearchBox.h"
 
 #include <QAction>
@@ -135,7 +136,10 @@ void DirectoryList::DeleteBtnClick()
 {
     if (!DM->AskConfirmation(setup_.deleteQuestion))
         return;
-    Rows().remove();
+    if (!RemoveCurrentRow(Rows())) {
+        SetButtons();
+        return;
+    }
     changed_ = true;
     if (setup_.afterDelete)
         setup_.afterDelete(CurrentId());

@@ -17,7 +17,6 @@ TAdresaciTbl::TAdresaciTbl(QWidget *parent)
                      .deleteQuestion = QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
                      .editor = [](QWidget *parent) { return std::make_unique<TAdresatFrm>(parent); },
                      .doubleClickEdits = true,
-                     .afterAdd = [](qint32 id) { DM->ReopenContractors(id); },
                      .closingChanged = [](qint32 id) { DM->ReopenContractors(id); }},
                     parent)
 {

@@ -29,7 +29,11 @@ TAdresatFrm::TAdresatFrm(QWidget *parent)
                        .caption = QStringLiteral("Kontrahent"),
                        .dataset = &DM->Adresaci,
                        .keyField = QStringLiteral("ADRESATID"),
-                       .newId = [] { return DM->NewContractorId(); }},
+                       .newId = [] { return DM->NewContractorId(); },
+                       // Every store commits: a list left uncommitted kept the snapshot of the
+                       // start-up, under which a contractor another desktop had changed since
+                       // could never be stored again.
+                       .afterStore = [](qint32 id) { DM->ReopenContractors(id); }},
                       parent)
 {
     auto *columns = new QHBoxLayout(Form());

@@ -6,6 +6,7 @@
 #include "FormParts.h"
 #include "ListToolBar.h"
 #include "ModalSeam.h"
+#include "RowStore.h"
 #include "SearchBox.h"
 #include "TSzablonPodatFrm.h"
 
@@ -149,7 +150,10 @@ void TSzablPodatTbl::DeleteBtnClick()
     if (templates.currentRow() < 0
         || !DM->AskConfirmation(QStringLiteral("Usunąć zaznaczony szablon przelewu z wykazu?")))
         return;
-    templates.remove();
+    if (!RemoveCurrentRow(templates)) {
+        SetButtons();
+        return;
+    }
     const qint32 next = templates.isEmpty() ? 0 : templates.value(Id).toInt();
     // The contractor whose templates these are, also when none of them is left.
     DM->ReopenTaxTemplates(shownContractor_, next);

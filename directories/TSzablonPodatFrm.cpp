@@ -158,6 +158,9 @@ void TSzablonPodatFrm::PostBtnClick()
     case StoreResult::Stored:
         accept();
         break;
+    case StoreResult::KeptTheirs:
+        reject();
+        break;
     case StoreResult::PostedNotShown:
     case StoreResult::Failed:
         EdNazwa->setFocus();

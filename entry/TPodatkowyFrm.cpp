@@ -202,6 +202,9 @@ void TPodatkowyFrm::PostBtnClick()
     case StoreResult::Stored:
         accept();
         break;
+    case StoreResult::KeptTheirs:
+        reject();
+        break;
     case StoreResult::PostedNotShown:
         IsNew = false;
         break;

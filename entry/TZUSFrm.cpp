@@ -471,6 +471,10 @@ void TZUSFrm::PostBtnClick()
                                         [this] { DM->ReopenZusList(rowId_); });
     if (result == StoreResult::Failed)
         return;
+    if (result == StoreResult::KeptTheirs) {
+        reject();
+        return;
+    }
     // Posted: from now on a save changes this row, whether or not the list could show it.
     stored_ = true;
     isNew_ = false;

@@ -250,6 +250,9 @@ void TZwyklyFrm::PostBtnClick()
     case StoreResult::Stored:
         accept();
         break;
+    case StoreResult::KeptTheirs:
+        reject();
+        break;
     case StoreResult::PostedNotShown:
         // The order exists now: another "&Zapisz" changes it instead of adding it twice.
         isNew_ = false;

@@ -115,6 +115,10 @@ void TOdsetkiFrm::PostBtnClick()
         accept();
         return;
     }
+    if (result == StoreResult::KeptTheirs) {
+        reject();
+        return;
+    }
     // The entry exists once posted: saving again must change it, not add a second one.
     if (result == StoreResult::PostedNotShown && list.value(QStringLiteral("WPISID")).toInt() == storedId)
         IsNew = false;

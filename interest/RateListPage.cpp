@@ -3,6 +3,7 @@
 #include "DatasetGrid.h"
 #include "FDM.h"
 #include "FOdsetkiFrm.h"
+#include "RowStore.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -78,7 +79,7 @@ void RateListPage::DeleteEntry()
     if (!DM->AskConfirmation(QStringLiteral("Usunąć bieżącą pozycję z wykazu?")))
         return;
     // Made durable by the next save in this table or when the interest window closes.
-    RateList(kind_).remove();
+    RemoveCurrentRow(RateList(kind_));
 }
 
 void RateListPage::GridDblClick()

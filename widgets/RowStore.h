@@ -14,11 +14,17 @@ class Dataset;
 // succeeded cancels the pending change, so the next "&Zapisz" starts afresh and
 // "&Anuluj" leaves no ghost row. Every failure is reported through the general error
 // report (a duplicate name has already told the user and is silent here).
+//
+// A change that meets another desktop's committed change or deletion of the row reads
+// the list afresh and asks (RowConflict): the user's values go over the other version,
+// or into the deleted row again under its number, or the user keeps the other's.
 enum class StoreResult {
     Stored,         // posted and reopened: the editor may close
     Failed,         // nothing stored; the editor stays open with what was typed
     PostedNotShown, // posted, but the reopen failed: the row exists, so the editor must
                     // not add it again (it is no longer new); it stays open
+    KeptTheirs,     // the user chose another user's version over their change: the
+                    // editor closes, the list shows that version
 };
 
 StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &write,
@@ -32,5 +38,10 @@ StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &
 inline const QString OrderGone = QStringLiteral("Tego przelewu nie ma już w wykazie; poprawki nie zostały zapisane.");
 inline const QString TemplateGone = QStringLiteral("Tego szablonu nie ma już w wykazie; poprawki nie zostały zapisane.");
 inline const QString EntryGone = QStringLiteral("Tego wpisu nie ma już w wykazie; poprawki nie zostały zapisane.");
+// Deletes the current row as "&Usuń" does. When another desktop has changed or deleted
+// it meanwhile, the list is read afresh and the user is told (deleted) or asked whether
+// it still goes (changed). True when the row was deleted here.
+bool RemoveCurrentRow(Dataset &rows);
+
 bool StandOnStoredRow(Dataset &rows, const QString &keyField, qint32 id, const std::function<void()> &reopen,
                       const QString &gone = OrderGone);

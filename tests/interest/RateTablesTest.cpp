@@ -2,6 +2,7 @@
 #include "InterestFixture.h"
 #include "RateEdit.h"
 #include "FOdsetkiTbl.h"
+#include "RowConflict.h"
 
 #include <QDateEdit>
 #include <QPushButton>
@@ -167,16 +168,52 @@ TEST_F(RateTables, ADeletionIsCommittedWithTheNextSaveInItsTable)
     EXPECT_EQ(committed(RateKind::Tax), (QStringList{"2004-01-01 12.00", "2010-01-01 8.00"}));
 }
 
-// Another user removed the entry meanwhile: the update touches no row. The editor says
-// so with the database's message, stays open, and the list keeps the stored values.
-TEST_F(RateTables, AFailedSaveIsReportedAndTheEditorStaysOpen)
+// Another desktop changed or removed the entry after this list read it. Read committed,
+// the list would store over that change unseen: the change touches no row, the list
+// is read afresh, and the user is asked (or told, for an entry already gone).
+TEST_F(RateTables, AnotherDesktopsChangeOfAnEntryIsNeverOverwrittenUnasked)
 {
-    addRates(RateKind::Tax, {{"2004-01-01", "12"}});
-    db.execute({"delete from ODSETKIPOD"});
-    saveWith(nullptr, "9");
-    button("EditPodBtn")->click();
-    EXPECT_EQ(messages.warnings, QStringList{"Update Failed"});
-    EXPECT_FALSE(closed);
-    EXPECT_EQ(dm.OdsetkiPod.state(), Dataset::State::Browse);
-    EXPECT_EQ(shown(RateKind::Tax), QStringList{"2004-01-01 12.00"});
+    const QString deleteQuestion = QStringLiteral("Usunąć bieżącą pozycję z wykazu?");
+    const struct {
+        const char *what;
+        const char *otherDesktop;
+        const char *button;
+        bool answer;
+        QStringList questions, warnings;
+        QStringList shownAfter;
+    } rows[] = {
+        {"changed, rate stored over it", "update ODSETKIPOD set STOPA = 20", "EditPodBtn", true,
+         {RowConflict::ChangedQuestion}, {}, {"2004-01-01 9.00"}},
+        {"changed, theirs kept", "update ODSETKIPOD set STOPA = 20", "EditPodBtn", false,
+         {RowConflict::ChangedQuestion}, {}, {"2004-01-01 20.00"}},
+        {"removed, stored again", "delete from ODSETKIPOD", "EditPodBtn", true, {RowConflict::DeletedQuestion}, {},
+         {"2004-01-01 9.00"}},
+        {"removed, left removed", "delete from ODSETKIPOD", "EditPodBtn", false, {RowConflict::DeletedQuestion}, {},
+         {}},
+        {"changed, deleted all the same", "update ODSETKIPOD set STOPA = 20", "DeletePodBtn", true,
+         {deleteQuestion, RowConflict::ChangedBeforeDeleteQuestion}, {}, {}},
+        {"changed, kept", "update ODSETKIPOD set STOPA = 20", "DeletePodBtn", false,
+         {deleteQuestion, RowConflict::ChangedBeforeDeleteQuestion}, {}, {"2004-01-01 20.00"}},
+        {"removed before the deletion", "delete from ODSETKIPOD", "DeletePodBtn", true, {deleteQuestion},
+         {RowConflict::AlreadyDeleted}, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        // A deletion here is made durable only by the next save or the window's closing.
+        CommitRateList(RateKind::Tax);
+        db.execute({"delete from ODSETKIPOD"});
+        addRates(RateKind::Tax, {{"2004-01-01", "12"}});
+        messages.questions.clear();
+        messages.warnings.clear();
+        db.execute({QString::fromLatin1(row.otherDesktop)});
+        saveWith(nullptr, "9");
+        // Every question is answered: the deletion's own first, then the conflict's.
+        for (qsizetype question = 0; question < row.questions.size(); ++question)
+            messages.answerNext(question + 1 < row.questions.size() || row.answer);
+        button(row.button)->click();
+        EXPECT_EQ(messages.questions, row.questions);
+        EXPECT_EQ(messages.warnings, row.warnings);
+        EXPECT_EQ(dm.OdsetkiPod.state(), Dataset::State::Browse);
+        EXPECT_EQ(shown(RateKind::Tax), row.shownAfter);
+    }
 }
