@@ -4,8 +4,10 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 class FbTransaction;
+class ServerWatch;
 
 // One attachment to a database, named exactly as the Firebird client expects: a
 // plain path opens the embedded engine, "host:/path" goes through a server.
@@ -20,8 +22,10 @@ public:
     static constexpr const char *Role = "ZANDEROL";
     static constexpr const char *CharacterSet = "WIN1250";
     static constexpr unsigned Dialect = 3;
+    // How long connecting waits for a server that does not answer.
+    static constexpr int ConnectTimeoutSeconds = 10;
 
-    FbConnection() = default;
+    FbConnection();
     ~FbConnection();
     FbConnection(const FbConnection &) = delete;
     FbConnection &operator=(const FbConnection &) = delete;
@@ -54,5 +58,6 @@ private:
     QString password_ = QString::fromLatin1(Password);
     Firebird::IAttachment *attachment_ = nullptr;
     Firebird::IProvider *provider_ = nullptr;
+    std::unique_ptr<ServerWatch> watch_; // only through a server
     QList<FbTransaction *> transactions_;
 };
