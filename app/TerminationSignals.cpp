@@ -1,14 +1,51 @@
 #include "TerminationSignals.h"
 
+#include "DatabaseCalls.h"
+
 #include <QSocketNotifier>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <mutex>
+#include <semaphore.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 int requests[2] = {-1, -1};
+
+// The fallback for a run whose event loop cannot take the request: a database call
+// hangs on a server that no longer answers. Whatever was committed is the server's;
+// the run ends at once with the status a process ended by the signal reports.
+constexpr long long HangingCallMilliseconds = 3000;
+sem_t signalled;
+std::atomic<int> lastSignal{0};
+std::atomic<bool> requestTaken{true};
+
+void endWhileACallHangs()
+{
+    for (;;) {
+        while (sem_wait(&signalled) != 0) {
+        }
+        while (!requestTaken.load()) {
+            if (DatabaseCalls::hangingForMilliseconds() >= HangingCallMilliseconds)
+                ::_exit(128 + lastSignal.load());
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+}
+
+void startFallback()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        sem_init(&signalled, 0, 0);
+        std::thread(endWhileACallHangs).detach();
+    });
+}
 
 void openPipe()
 {
@@ -18,8 +55,13 @@ void openPipe()
         requests[0] = requests[1] = -1;
 }
 
-void onSignal(int)
+void onSignal(int signal)
 {
+    lastSignal.store(signal);
+    requestTaken.store(false);
+    const int saved = errno;
+    sem_post(&signalled);
+    errno = saved;
     TerminationSignals::requestEnd();
 }
 
@@ -30,6 +72,7 @@ namespace TerminationSignals {
 void catchSignals()
 {
     openPipe();
+    startFallback();
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -53,6 +96,7 @@ Watch::Watch(std::function<void()> endRun) : endRun_(std::move(endRun))
     openPipe();
     notifier_ = new QSocketNotifier(requests[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        requestTaken.store(true);
         char bytes[64];
         while (::read(requests[0], bytes, sizeof bytes) > 0) {
         }

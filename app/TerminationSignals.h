@@ -8,6 +8,8 @@ class QSocketNotifier;
 // SIGTERM, SIGINT and SIGHUP end the run the way closing the main window does. The
 // handlers only write a byte into a pipe; the event loop reads it and ends the run,
 // so a signal that comes before the loop runs waits for it instead of being lost.
+// A loop that cannot take the request because a database call has hung for seconds
+// (a server that no longer answers) is not waited for: the process ends at once.
 namespace TerminationSignals {
 
 // Installs the handlers: first thing in the program, and again once the database

@@ -1,6 +1,7 @@
 #include "FbApi.h"
 
 #include "Cp1250.h"
+#include "DatabaseCalls.h"
 
 namespace FbApi {
 
@@ -15,11 +16,15 @@ Firebird::IUtil *util()
     return master()->getUtilInterface();
 }
 
-Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
+Status::Status() : status_(master()->getStatus()), wrapper_(status_)
+{
+    DatabaseCalls::began();
+}
 
 Status::~Status()
 {
     status_->dispose();
+    DatabaseCalls::ended();
 }
 
 void Status::check()

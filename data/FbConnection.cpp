@@ -1,7 +1,9 @@
 #include "FbConnection.h"
 
+#include "ConnectionSettings.h"
 #include "FailureReport.h"
 #include "FbTransaction.h"
+#include "ServerWatch.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,6 +22,8 @@ Firebird::IXpbBuilder *connectionParameters(FbApi::Status &status, bool forCreat
         dpb->insertString(&status, isc_dpb_sql_role_name, FbConnection::Role);
     dpb->insertString(&status, isc_dpb_lc_ctype, FbConnection::CharacterSet);
     dpb->insertInt(&status, isc_dpb_sql_dialect, FbConnection::Dialect);
+    // A server machine that is off or cut off answers nothing; the embedded engine ignores it.
+    dpb->insertInt(&status, isc_dpb_connect_timeout, FbConnection::ConnectTimeoutSeconds);
     if (forCreate) {
         dpb->insertString(&status, isc_dpb_set_db_charset, FbConnection::CharacterSet);
         dpb->insertInt(&status, isc_dpb_set_db_sql_dialect, FbConnection::Dialect);
@@ -30,6 +34,8 @@ Firebird::IXpbBuilder *connectionParameters(FbApi::Status &status, bool forCreat
 }
 
 }
+
+FbConnection::FbConnection() = default;
 
 FbConnection::~FbConnection()
 {
@@ -49,15 +55,21 @@ void FbConnection::open()
     auto *dpb = connectionParameters(status, false, user_, password_);
     provider_ = FbApi::master()->getDispatcher();
     const QByteArray name = databaseName_.toLocal8Bit();
-    Firebird::IAttachment *attachment = provider_->attachDatabase(
-        &status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
+    const auto *buffer = dpb->getBuffer(&status);
+    const std::vector<unsigned char> parameters(buffer, buffer + dpb->getBufferLength(&status));
     dpb->dispose();
+    Firebird::IAttachment *attachment = provider_->attachDatabase(
+        &status, name.constData(), static_cast<unsigned>(parameters.size()), parameters.data());
     if (status.failed()) {
         provider_->release();
         provider_ = nullptr;
         status.check();
     }
     attachment_ = attachment;
+    ConnectionSettings named;
+    named.database = databaseName_;
+    if (named.namesServer())
+        watch_ = std::make_unique<ServerWatch>(provider_, attachment_, name, parameters);
     ConnectionOpened();
 }
 
@@ -81,6 +93,8 @@ void FbConnection::close()
     }
     for (FbTransaction *transaction : transactions_)
         transaction->connectionClosing();
+    // Only now: a commit above may hang on a server that went, and the watch ends the wait.
+    watch_.reset();
     FbApi::Status status;
     attachment_->detach(&status);
     if (status.failed())

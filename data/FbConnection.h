@@ -4,8 +4,10 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 class FbTransaction;
+class ServerWatch;
 
 // Something that holds a request on the attachment itself (a wait for events) and must
 // let go of it before the attachment detaches.
@@ -31,8 +33,10 @@ public:
     static constexpr const char *Role = "ZANDEROL";
     static constexpr const char *CharacterSet = "WIN1250";
     static constexpr unsigned Dialect = 3;
+    // How long connecting waits for a server that does not answer.
+    static constexpr int ConnectTimeoutSeconds = 10;
 
-    FbConnection() = default;
+    FbConnection();
     ~FbConnection();
     FbConnection(const FbConnection &) = delete;
     FbConnection &operator=(const FbConnection &) = delete;
@@ -68,6 +72,7 @@ private:
     QString password_ = QString::fromLatin1(Password);
     Firebird::IAttachment *attachment_ = nullptr;
     Firebird::IProvider *provider_ = nullptr;
+    std::unique_ptr<ServerWatch> watch_; // only through a server
     QList<FbTransaction *> transactions_;
     QList<FbAttachmentUser *> attachmentUsers_;
 };

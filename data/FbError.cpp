@@ -47,6 +47,27 @@ const QString &FbError::ConnectionLostMessage()
     return text;
 }
 
+const QString &FbError::UnansweredCommitMessage()
+{
+    static const QString text = QStringLiteral(
+        "Połączenie z bazą danych zostało przerwane w trakcie zapisywania ostatniej zmiany, zanim serwer "
+        "potwierdził jej zapisanie.\r\rOstatnia zmiana mogła zostać zapisana albo nie. Po ponownym uruchomieniu "
+        "programu sprawdź, czy jest w bazie, zanim wprowadzisz ją jeszcze raz (przelew wprowadzony dwukrotnie "
+        "może zostać zapłacony dwa razy). Program zostanie zamknięty.");
+    return text;
+}
+
+FbError FbError::forCommit() const
+{
+    // Whether the commit reached the server before the connection went, the client
+    // cannot tell: only the server knows, and it is the one that did not answer.
+    if (!isConnectionLost())
+        return *this;
+    FbError told = *this;
+    told.message_ = UnansweredCommitMessage();
+    return told;
+}
+
 FbError::FbError(const QString &message, QVector<long> codes)
     : std::runtime_error(message.toStdString()), databaseMessage_(message), codes_(std::move(codes)),
       kind_(kindOf(codes_))

@@ -22,6 +22,9 @@ public:
 
     static const QString &ConflictMessage();
     static const QString &ConnectionLostMessage();
+    // The connection went while a commit waited for its answer: nobody knows whether
+    // the server stored the change.
+    static const QString &UnansweredCommitMessage();
 
     FbError(const QString &message, QVector<long> codes);
     explicit FbError(const QString &message) : FbError(message, {}) {}
@@ -34,6 +37,9 @@ public:
     Kind kind() const { return kind_; }
     bool isConflict() const { return kind_ == Kind::Conflict; }
     bool isConnectionLost() const { return kind_ == Kind::ConnectionLost; }
+    // This failure as a failed commit tells it: a commit that lost its connection may
+    // have been stored by the server without its answer coming back.
+    FbError forCommit() const;
 
 private:
     QString message_;

@@ -81,9 +81,15 @@ void FbTransaction::commit()
     closeUsers();
     FbApi::Status status;
     handle_->commit(&status);
-    if (!status.failed())
+    if (!status.failed()) {
         handle_ = nullptr; // commit released the interface
-    status.check();
+        return;
+    }
+    try {
+        status.check();
+    } catch (const FbError &error) {
+        throw error.forCommit();
+    }
 }
 
 void FbTransaction::rollback()

@@ -6,6 +6,7 @@
 #include "FreshDatabase.h"
 #include "MessageRecorder.h"
 #include "ProgramRun.h"
+#include "SilentProxy.h"
 #include "QtTranslations.h"
 #include "TerminationSignals.h"
 #include "TestServer.h"
@@ -284,4 +285,45 @@ TEST(WholeRun, TerminationSignalsEndEveryRunInOrderAndKeepEveryPostedChange)
     }
     if (!serverFile.isEmpty())
         QFile::remove(serverFile);
+}
+
+// The server falls silent under a program that keeps asking it: a termination signal
+// then ends the run within seconds, its event loop stuck in the call, with the
+// status of a process the signal ended.
+TEST(WholeRun, ATerminationSignalEndsTheRunWhileADatabaseCallHangs)
+{
+    const auto server = TestServerFromEnvironment();
+    ZANDEROL_NEED_TEST_SERVER(server);
+    FreshDatabase config;
+    const QString name = server->newDatabaseName("hang");
+    CreateEmptyDatabase(name);
+    SilentProxy proxy(TestServerPort(*server));
+    config.writeIni(proxy.throughProxy(*server, name), {"Uzytkownik=SYSDBA", "Haslo=" + server->sysdbaPassword});
+    const QString program = copyBeside(ZANDEROL_SIGNAL_RUN, config.directory(), "zanderol-signal-run");
+
+    QProcess process;
+    process.setProcessEnvironment(headless(QDir(config.directory()).filePath("config")));
+    process.start(program, {"poll"});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.readAllStandardOutput().contains("polling") && process.state() == QProcess::Running
+           && clock.elapsed() < 30000)
+        process.waitForReadyRead(500);
+    ASSERT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().toStdString();
+    proxy.fallSilent();
+    QThread::msleep(1000); // the next question is on its way and hangs
+
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QElapsedTimer ending;
+    ending.start();
+    const bool ended = process.waitForFinished(15000);
+    std::printf("signal during a hanging call: the run ended after %lld ms\n", ending.elapsed());
+    if (!ended)
+        process.kill();
+    ASSERT_TRUE(ended) << "a hanging call kept the run from ending";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 128 + SIGTERM);
+    process.waitForFinished(5000);
+    QFile::remove(server->fileOf(name));
 }

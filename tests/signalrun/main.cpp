@@ -1,14 +1,19 @@
 // The program's own run, headless, for the test of how termination signals end a
 // run. With the argument "post" it stores a payment title through the titles list
 // without committing it (as a directory window does until it closes) and prints the
-// title's identifier; every message of the run goes to standard error.
+// title's identifier; with "poll" it asks the database for a new identifier every
+// fifth of a second, as a window at work does, and prints "polling" once it has begun.
+// Every message of the run goes to standard error.
 
 #include "FDM.h"
 #include "MessageSeam.h"
 #include "ProgramRun.h"
 #include "TerminationSignals.h"
 
+#include "FailureReport.h"
+
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -38,6 +43,21 @@ void postTitle()
     std::fflush(stdout);
 }
 
+void pollNowAndThen()
+{
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        try {
+            DM->NewTitleId();
+        } catch (const std::exception &error) {
+            ReportFailure(error);
+        }
+    });
+    timer->start(200);
+    std::printf("polling\n");
+    std::fflush(stdout);
+}
+
 }
 
 int main(int argc, char **argv)
@@ -46,10 +66,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tevalo"));
     QApplication::setApplicationName(QStringLiteral("Zanderol"));
-    const bool post = argc > 1 && qstrcmp(argv[1], "post") == 0;
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     StandardErrorMessages messages;
-    return RunProgram(messages, [post] {
-        if (post)
+    return RunProgram(messages, [mode] {
+        if (mode == "post")
             postTitle();
+        else if (mode == "poll")
+            pollNowAndThen();
     });
 }

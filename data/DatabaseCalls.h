@@ -1,0 +1,16 @@
+#pragma once
+
+// Keeps the time the program's outermost database call began, so that a helper
+// thread can tell a call that hangs (a server gone without a word) from a program
+// that is merely busy. Every database call goes through an FbApi::Status, which marks
+// its beginning and end; the watch over the server keeps its own calls out of it.
+namespace DatabaseCalls {
+
+void began();
+void ended();
+
+// How long the outermost call in progress has lasted, in milliseconds; 0 when none
+// is. Safe from any thread.
+long long hangingForMilliseconds();
+
+}
