@@ -17,24 +17,23 @@ namespace {
 
 int requests[2] = {-1, -1};
 
-// The fallback for a run whose event loop cannot take the request: a database call
-// hangs on a server that no longer answers. Whatever was committed is the server's;
-// the run ends at once with the status a process ended by the signal reports.
+// The fallback for a run that a database call keeps from ending: the call hangs on a
+// server that no longer answers, before the event loop takes the request or during the
+// orderly end itself (its commits, the end of the wait for change events). Whatever was
+// committed is the server's; the run ends at once with the status a process ended by
+// the signal reports.
 constexpr long long HangingCallMilliseconds = 3000;
 sem_t signalled;
 std::atomic<int> lastSignal{0};
-std::atomic<bool> requestTaken{true};
 
 void endWhileACallHangs()
 {
+    while (sem_wait(&signalled) != 0) {
+    }
     for (;;) {
-        while (sem_wait(&signalled) != 0) {
-        }
-        while (!requestTaken.load()) {
-            if (DatabaseCalls::hangingForMilliseconds() >= HangingCallMilliseconds)
-                ::_exit(128 + lastSignal.load());
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
+        if (DatabaseCalls::hangingForMilliseconds() >= HangingCallMilliseconds)
+            ::_exit(128 + lastSignal.load());
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 }
 
@@ -58,7 +57,6 @@ void openPipe()
 void onSignal(int signal)
 {
     lastSignal.store(signal);
-    requestTaken.store(false);
     const int saved = errno;
     sem_post(&signalled);
     errno = saved;
@@ -96,7 +94,6 @@ Watch::Watch(std::function<void()> endRun) : endRun_(std::move(endRun))
     openPipe();
     notifier_ = new QSocketNotifier(requests[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
-        requestTaken.store(true);
         char bytes[64];
         while (::read(requests[0], bytes, sizeof bytes) > 0) {
         }

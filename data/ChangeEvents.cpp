@@ -1,5 +1,7 @@
 #include "ChangeEvents.h"
 
+#include "DatabaseCalls.h"
+
 #include <atomic>
 #include <mutex>
 #include <utility>
@@ -148,8 +150,12 @@ void ChangeEvents::delivered()
     }
     counts_ = block;
     // Whatever is posted from here on, until the wait is queued again, makes that wait
-    // end at once: nothing is missed.
-    events_->release();
+    // end at once: nothing is missed. Letting go of the ended wait still speaks to the
+    // server, so it may hang on one that went silent like any other call.
+    {
+        const DatabaseCalls::Call call;
+        events_->release();
+    }
     events_ = nullptr;
     if (!queue())
         stop();

@@ -9,6 +9,16 @@ namespace DatabaseCalls {
 void began();
 void ended();
 
+// Marks a call made without a status of its own.
+class Call
+{
+public:
+    Call() { began(); }
+    ~Call() { ended(); }
+    Call(const Call &) = delete;
+    Call &operator=(const Call &) = delete;
+};
+
 // How long the outermost call in progress has lasted, in milliseconds; 0 when none
 // is. Safe from any thread.
 long long hangingForMilliseconds();
