@@ -92,6 +92,12 @@ TMainFrm::TMainFrm(QWidget *parent) : QMainWindow(parent)
     createPages();
     createMenu();
     new ListRefresher(*DM, this);
+    // A list read again without this window (another desktop's change) may gain its first
+    // row or lose its last: the buttons follow what the list shows.
+    for (Dataset *list : {&DM->Zwykle, &DM->Podatkowe, &DM->Zusowe}) {
+        connect(list, &Dataset::reset, this, &TMainFrm::UpdateButtons);
+        connect(list, &Dataset::currentRowChanged, this, &TMainFrm::UpdateButtons);
+    }
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     RestoreWindowPosition();
     UpdateButtons();

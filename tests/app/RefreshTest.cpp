@@ -87,3 +87,31 @@ TEST_F(Refresh, F5ReadsTheWindowsListAgainOnItsRow)
         EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
     }
 }
+
+// Another desktop's change is read into the list without this window's doing: the
+// buttons that work on a row follow whether the list shows one.
+TEST_F(Refresh, TheButtonsFollowAListReadAgainFromOutside)
+{
+    TMainFrm window;
+    const auto buttonsOn = [&window] {
+        for (const char *name : {"EditBtn", "DeleteBtn", "FindBtn", "PrintBtn"})
+            if (!window.findChild<QWidget *>(name)->isEnabled())
+                return false;
+        return true;
+    };
+    const struct {
+        const char *what;
+        const char *statement;
+        bool enabled;
+    } rows[] = {
+        {"the first order arrives", "insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KWOTA, DATA_WPR) values (1, 'A', 1, current_timestamp)", true},
+        {"the last order goes", "delete from ZWYKLE", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_NE(buttonsOn(), row.enabled);
+        db.execute({row.statement});
+        dm.ReopenOnCurrentRow(dm.Zwykle);
+        EXPECT_EQ(buttonsOn(), row.enabled);
+    }
+}
