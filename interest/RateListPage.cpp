@@ -1,10 +1,12 @@
 #include "RateListPage.h"
 
 #include "DatasetGrid.h"
+#include "ErrorReport.h"
 #include "FDM.h"
 #include "FOdsetkiFrm.h"
 #include "RowStore.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -46,6 +48,16 @@ RateListPage::RateListPage(RateKind kind, const Captions &captions, QWidget *par
     layout->addLayout(bar);
     layout->addWidget(Grid);
 
+    // "Odśwież" (F5), as in every list; only the page in view answers the key.
+    auto *refresh = new QAction(QStringLiteral("&Odśwież"), this);
+    refresh->setObjectName(QStringLiteral("OdswiezAct"));
+    refresh->setShortcut(Qt::Key_F5);
+    refresh->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(refresh);
+    Grid->addAction(refresh);
+    Grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ConnectGuarded(refresh, &QAction::triggered, this, &RateListPage::Refresh);
+
     connect(&list, &Dataset::reset, this, &RateListPage::UpdateButtons);
     connect(&list, &Dataset::rowInserted, this, &RateListPage::UpdateButtons);
     connect(&list, &Dataset::rowRemoved, this, &RateListPage::UpdateButtons);
@@ -59,6 +71,12 @@ void RateListPage::UpdateButtons()
     const bool hasEntry = list.isOpen() && !list.isEmpty();
     EditBtn->setEnabled(hasEntry);
     DeleteBtn->setEnabled(hasEntry);
+}
+
+void RateListPage::Refresh()
+{
+    DM->ReopenOnCurrentRow(RateList(kind_));
+    UpdateButtons();
 }
 
 void RateListPage::InsertEntry()

@@ -32,6 +32,8 @@ public:
     void DeleteEntry();
     // A double click edits, when editing is possible.
     void GridDblClick();
+    // Reads the table again, on the entry the list stands on.
+    void Refresh();
 
     QToolButton *InsertBtn, *EditBtn, *DeleteBtn;
     DatasetGrid *Grid;

@@ -2,6 +2,7 @@
 #include "InterestFixture.h"
 #include "MoneyEdit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
@@ -282,4 +283,30 @@ TEST_F(InterestWindow, ARateThatCannotBeReadOpensNoEditor)
     EXPECT_EQ(modal.titles, QStringList{"Odsetki"});
     EXPECT_EQ(messages.warnings, QStringList{"Tej pozycji nie można poprawić: kwota 9999999999999999,99 zapisana w "
                                              "bazie danych jest większa, niż program potrafi odczytać. Można ją tylko usunąć."});
+}
+
+// Each page's "Odśwież" (F5) reads its own table as another desktop left it, and only it.
+TEST_F(InterestWindow, EachPagesF5ReadsItsTableAgain)
+{
+    const struct {
+        const char *page;
+        RateKind kind, other;
+    } rows[] = {{"TabPodatkowe", RateKind::Tax, RateKind::Statutory}, {"TabUstawowe", RateKind::Statutory, RateKind::Tax}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.page);
+        const int before = RateList(row.kind).fetchedCount(), otherBefore = RateList(row.other).fetchedCount();
+        db.execute({QStringLiteral("insert into %1 (WPISID, ODDNIA, STOPA) values (gen_id(GEN_WPISID, 1), '2020-01-01', 7)")
+                        .arg(RateTableName(row.kind)),
+                    QStringLiteral("insert into %1 (WPISID, ODDNIA, STOPA) values (gen_id(GEN_WPISID, 1), '2020-01-01', 7)")
+                        .arg(RateTableName(row.other))});
+        auto *refresh = frm.findChild<QWidget *>(QLatin1String(row.page))->findChild<QAction *>("OdswiezAct");
+        ASSERT_TRUE(refresh);
+        EXPECT_EQ(refresh->shortcut(), QKeySequence(Qt::Key_F5));
+        refresh->trigger();
+        RateList(row.kind).fetchAll();
+        RateList(row.other).fetchAll();
+        EXPECT_EQ(RateList(row.kind).fetchedCount(), before + 1);
+        EXPECT_EQ(RateList(row.other).fetchedCount(), otherBefore);
+        ReopenRateList(row.other, 0);
+    }
 }
