@@ -1,6 +1,7 @@
 #include "FMainFrm.h"
 
 #include "BackupMenu.h"
+#include "BusyCursor.h"
 #include "DatasetGrid.h"
 #include "ErrorReport.h"
 #include "FAboutBox.h"
@@ -427,6 +428,7 @@ void TMainFrm::PrintBtnClick()
 
 void TMainFrm::OdswiezMnuClick()
 {
+    const BusyCursor busy;
     DM->ReopenOnCurrentRow(VisibleList());
     UpdateButtons();
 }

@@ -1,5 +1,7 @@
 #include "MessageBoxSink.h"
 
+#include "BusyCursor.h"
+
 #include <QPushButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -19,6 +21,7 @@ QString forDisplay(QString text)
 
 void MessageBoxSink::warning(const QString &text)
 {
+    const NormalCursor normal;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Uwaga"), forDisplay(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
@@ -26,6 +29,7 @@ void MessageBoxSink::warning(const QString &text)
 
 bool MessageBoxSink::confirm(const QString &text)
 {
+    const NormalCursor normal;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Potwierdzenie"), forDisplay(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton *yes = box.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);

@@ -1,5 +1,6 @@
 #include "DirectoryList.h"
 
+#include "BusyCursor.h"
 #include "DatasetGrid.h"
 #include "DirectoryEditor.h"
 #include "ErrorReport.h"
@@ -148,6 +149,7 @@ void DirectoryList::DeleteBtnClick()
 
 void DirectoryList::RefreshClick()
 {
+    const BusyCursor busy;
     DM->ReopenOnCurrentRow(Rows());
     SetButtons();
 }

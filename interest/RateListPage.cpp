@@ -1,5 +1,6 @@
 #include "RateListPage.h"
 
+#include "BusyCursor.h"
 #include "DatasetGrid.h"
 #include "ErrorReport.h"
 #include "FDM.h"
@@ -75,6 +76,7 @@ void RateListPage::UpdateButtons()
 
 void RateListPage::Refresh()
 {
+    const BusyCursor busy;
     DM->ReopenOnCurrentRow(RateList(kind_));
     UpdateButtons();
 }

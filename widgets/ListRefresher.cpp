@@ -1,5 +1,6 @@
 #include "ListRefresher.h"
 
+#include "BusyCursor.h"
 #include "DatasetGrid.h"
 #include "ErrorReport.h"
 #include "FDM.h"
@@ -56,7 +57,10 @@ void ListRefresher::reopenWaiting()
         }
         waiting_.removeAt(i);
         if (list->isOpen())
-            RunGuarded([this, list] { dataModule_.ReopenOnCurrentRow(*list); });
+            RunGuarded([this, list] {
+                const BusyCursor busy;
+                dataModule_.ReopenOnCurrentRow(*list);
+            });
     }
     if (!waiting_.isEmpty())
         timer_.start(DelayMilliseconds);

@@ -1,5 +1,7 @@
 #include "ModalSeam.h"
 
+#include "BusyCursor.h"
+
 #include <QDialog>
 
 namespace {
@@ -41,6 +43,7 @@ void install(Runner runner)
 int run(QDialog &dialog)
 {
     const Running running(dialog);
+    const NormalCursor normal;
     if (installedRunner())
         return installedRunner()(dialog);
     return dialog.exec();

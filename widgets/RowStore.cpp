@@ -1,5 +1,6 @@
 #include "RowStore.h"
 
+#include "BusyCursor.h"
 #include "Dataset.h"
 #include "ErrorReport.h"
 #include "MessageSeam.h"
@@ -73,6 +74,7 @@ StoreResult storeOverConflict(Dataset &dataset, const std::vector<QVariant> &see
 StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &write,
                      const std::function<void()> &afterPost)
 {
+    const BusyCursor busy;
     const std::vector<QVariant> seen = isNew ? std::vector<QVariant>() : RowConflict::CurrentValues(dataset);
     StoreResult result = StoreResult::Stored;
     try {
@@ -94,6 +96,7 @@ StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &
 
 bool RemoveCurrentRow(Dataset &rows)
 {
+    const BusyCursor busy;
     const std::vector<QVariant> seen = RowConflict::CurrentValues(rows);
     try {
         rows.remove();

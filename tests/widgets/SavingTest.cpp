@@ -1,9 +1,13 @@
+#include "BusyCursor.h"
 #include "FDM.h"
 #include "FreshDatabase.h"
 #include "MessageRecorder.h"
+#include "ModalSeam.h"
 #include "RowStore.h"
 #include "SaveChecks.h"
 
+#include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -36,6 +40,13 @@ protected:
 
 }
 
+Qt::CursorShape cursorShown()
+{
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    return cursor ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// The busy cursor stands while the store works, and goes with it however it ends.
 TEST_F(SavingTest, AFailedStoreLeavesNothingHalfDoneAndIsNeverSilent)
 {
     const struct {
@@ -61,9 +72,11 @@ TEST_F(SavingTest, AFailedStoreLeavesNothingHalfDoneAndIsNeverSilent)
         dm.ReopenTitles();
         messages.warnings.clear();
         ASSERT_TRUE(dm.Tytuly.locate("TYTULID", 1001));
+        Qt::CursorShape whileWriting = Qt::ArrowCursor;
         const StoreResult result = StoreRow(
             dm.Tytuly, row.isNew,
             [&] {
+                whileWriting = cursorShown();
                 if (!row.name.isValid())
                     throw FbError("Brak połączenia z bazą danych", {335544721});
                 if (row.isNew)
@@ -77,6 +90,8 @@ TEST_F(SavingTest, AFailedStoreLeavesNothingHalfDoneAndIsNeverSilent)
                 dm.ReopenTitles();
             });
         EXPECT_EQ(result, row.result);
+        EXPECT_EQ(whileWriting, Qt::WaitCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(dm.Tytuly.state(), Dataset::State::Browse);
         EXPECT_EQ(messages.warnings.size(), row.warnings) << messages.warnings.join('|').toStdString();
         EXPECT_EQ(names(), row.listAfter);
@@ -110,4 +125,24 @@ TEST(SaveChecks, RunInOrderStoppingAtTheFirstMissingFieldAfterEarlierWarnings)
             EXPECT_EQ(window.focusWidget(), expected);
         }
     }
+}
+
+// A window that asks the user something in the middle of a wait shows the normal cursor;
+// the busy one comes back when it closes.
+TEST(BusyCursor, ADialogInTheMiddleOfAWaitShowsTheNormalCursor)
+{
+    Qt::CursorShape inDialog = Qt::WaitCursor;
+    ModalSeam::install([&](QDialog &) {
+        inDialog = cursorShown();
+        return int(QDialog::Accepted);
+    });
+    {
+        const BusyCursor busy;
+        QDialog question;
+        ModalSeam::run(question);
+        EXPECT_EQ(cursorShown(), Qt::WaitCursor);
+    }
+    ModalSeam::install(nullptr);
+    EXPECT_EQ(inDialog, Qt::ArrowCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
