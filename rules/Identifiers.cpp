@@ -17,15 +17,21 @@ bool allDigits(const QString &text)
     return true;
 }
 
-// Weighted digit sum modulo 11 where 10 counts as 0: the check digit of NIP and REGON.
+// What a weighted sum leaving 10 modulo 11 means: REGON writes it as the check digit 0,
+// while no NIP is ever issued with it.
+enum class RemainderTen { CountsAsZero, IsInvalid };
+
+// Weighted digit sum modulo 11: the check digit of NIP and REGON.
 template <std::size_t N>
-bool mod11CheckDigitOk(const QString &digits, const std::array<int, N> &weights)
+bool mod11CheckDigitOk(const QString &digits, const std::array<int, N> &weights, RemainderTen ten)
 {
     if (digits.size() != qsizetype(N + 1) || !allDigits(digits))
         return false;
     int sum = 0;
     for (std::size_t i = 0; i < N; ++i)
         sum += weights[i] * digitValue(digits.at(qsizetype(i)));
+    if (sum % 11 == 10 && ten == RemainderTen::IsInvalid)
+        return false;
     const int check = sum % 11 == 10 ? 0 : sum % 11;
     return check == digitValue(digits.at(qsizetype(N)));
 }
@@ -78,9 +84,15 @@ bool IsValidAccount(const QString &text)
     return remainder == 1;
 }
 
+bool IsZusContributionAccount(const QString &account)
+{
+    const QString digits = StripSeparators(account);
+    return digits.size() == 26 && allDigits(digits) && digits.mid(2, 11) == QLatin1String("60000002026");
+}
+
 bool NipChecksumOk(const QString &digits)
 {
-    return mod11CheckDigitOk(digits, std::array<int, 9>{6, 5, 7, 2, 3, 4, 5, 6, 7});
+    return mod11CheckDigitOk(digits, std::array<int, 9>{6, 5, 7, 2, 3, 4, 5, 6, 7}, RemainderTen::IsInvalid);
 }
 
 bool IsValidNip(const QString &text)
@@ -97,15 +109,16 @@ bool IsValidNip(const QString &text)
     const QString digits = DigitsOnly(trimmed);
     if (digits.size() != 10)
         return false;
-    for (qsizetype i = 0; i < 3; ++i)
-        if (digits.at(i) == u'0')
-            return false;
+    // The tax office's code: its first digit is never 0, nor are the next two both 0
+    // (offices opened since 2004 have codes such as 701 or 106).
+    if (digits.at(0) == u'0' || (digits.at(1) == u'0' && digits.at(2) == u'0'))
+        return false;
     return NipChecksumOk(digits);
 }
 
 bool RegonChecksumOk(const QString &digits)
 {
-    return mod11CheckDigitOk(digits, std::array<int, 8>{8, 9, 2, 3, 4, 5, 6, 7});
+    return mod11CheckDigitOk(digits, std::array<int, 8>{8, 9, 2, 3, 4, 5, 6, 7}, RemainderTen::CountsAsZero);
 }
 
 bool IsValidRegon(const QString &text)

@@ -125,24 +125,28 @@ TEST(Nip, WrongCharactersOrDigitCountAreInvalid)
     EXPECT_FALSE(IsValidNip(QStringLiteral("111-111-11-12")));    // wrong check digit
 }
 
-TEST(Nip, ZeroInFirstThreeDigitsIsInvalidWhateverTheCheckDigit)
+TEST(Nip, TaxOfficeCodeAndRemainderTenAsTheMinistryDefinesThem)
 {
-    // Each of these has a correct check digit.
-    EXPECT_TRUE(NipChecksumOk(QStringLiteral("0234567894")));
-    EXPECT_FALSE(IsValidNip(QStringLiteral("023-456-78-94")));
-    EXPECT_TRUE(NipChecksumOk(QStringLiteral("1034567890")));
-    EXPECT_FALSE(IsValidNip(QStringLiteral("103-456-78-90")));
-    EXPECT_TRUE(NipChecksumOk(QStringLiteral("1204567890")));
-    EXPECT_FALSE(IsValidNip(QStringLiteral("120-456-78-90")));
-    // The first three digits count, not the first three characters.
-    EXPECT_FALSE(IsValidNip(QStringLiteral("-0234567894--")));
-}
-
-TEST(Nip, RemainderTenCountsAsZero)
-{
-    // 1*6+2*5+3*7+4*2+5*3+6*4+7*5+8*6+9*7 = 230, and 230 mod 11 = 10.
-    EXPECT_TRUE(IsValidNip(QStringLiteral("123-456-78-90")));
-    EXPECT_FALSE(IsValidNip(QStringLiteral("123-456-78-91")));
+    // Every row but the remainder-ten ones has its correct check digit.
+    struct Case {
+        const char *nip;
+        bool valid;
+        const char *why;
+    };
+    const Case cases[] = {
+        {"701-123-45-67", true, "a Warsaw office opened since 2004"},
+        {"106-000-01-22", true, "the Malopolski office: a 0 second"},
+        {"120-456-78-90", true, "a 0 third"},
+        {"103-456-78-90", true, "a 0 second, the third not"},
+        {"023-456-78-94", false, "a 0 first"},
+        {"-0234567894--", false, "the first digit counts, not the first character"},
+        {"100-456-78-91", false, "second and third both 0"},
+        {"123-456-78-90", false, "remainder 10 is never issued, not a check digit 0"},
+        {"123-456-78-91", false, "remainder 10 with any digit"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(IsValidNip(QString::fromUtf8(c.nip)), c.valid) << c.nip << ": " << c.why;
+    EXPECT_FALSE(NipChecksumOk(QStringLiteral("1234567890")));
 }
 
 TEST(Regon, NineDigits)
