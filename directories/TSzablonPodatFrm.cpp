@@ -137,6 +137,8 @@ void TSzablonPodatFrm::PostBtnClick()
     const bool checksPassed = RunSaveChecks({
         {[this] { return IsBlank(EdNazwa); }, QStringLiteral("Nazwa szablonu musi być podana."),
          EdNazwa},
+        {[this] { return fields_->MicroAccountMissing(); }, TaxOrderFields::MicroAccountMissingMessage,
+         fields_->EdNIP},
         {[this] { return invalidAccount(fields_->EdKonto_Odb); },
          QStringLiteral("Numer rachunku organu podatkowego jest nieprawidłowy."), nullptr},
         {[this] { return invalidAccount(EdKonto_Nad); },

@@ -133,6 +133,7 @@ void TaxOrderFields::Clear(const QString &accountKind)
     EdSymbol->setEditText(QString());
     SelectCode(EdRodzajRach, accountKind);
     defaultMicroAccountCheck();
+    EdKonto_Odb->SetBlankHint(QString());
     SelectCode(EdTyp, NipType);
     EdOperacja->SetTransfer(true);
     amount_->Fill(QVariant::fromValue(Money()));
@@ -156,10 +157,10 @@ void TaxOrderFields::Fill(const Dataset &row)
     SelectCode(EdRodzajRach, text("RODZAJ_RACH"));
     SelectCode(EdTyp, text("TYPIDENTYF"));
     // The check shows what the stored account is; opening a row never changes its account.
-    const QString type = SelectedCode(EdTyp);
-    const QString micro = type.size() == 1 ? TaxMicroAccount(type.at(0), EdNIP->text()) : QString();
+    const QString micro = microAccount();
     EdMikrorachunek->setEnabled(microAccountKind());
     EdMikrorachunek->setChecked(microAccountKind() && !micro.isEmpty() && EdKonto_Odb->Digits() == micro);
+    EdKonto_Odb->SetBlankHint(QString());
     EdOperacja->SetTransfer(OperationKind::IsTransferCode(row.value(QStringLiteral("PRZELEW"))));
 }
 
@@ -225,17 +226,31 @@ void TaxOrderFields::defaultMicroAccountCheck()
     EdMikrorachunek->setChecked(microAccountKind());
 }
 
+const QString TaxOrderFields::MicroAccountMissingMessage =
+    QStringLiteral("Identyfikator nie jest prawidłowym numerem NIP ani PESEL, więc nie wyznacza mikrorachunku "
+                   "podatkowego. Popraw identyfikator albo odznacz „Mikrorachunek podatkowy”, aby zapłacić na "
+                   "rachunek urzędu.");
+
+QString TaxOrderFields::microAccount() const
+{
+    const QString type = SelectedCode(EdTyp);
+    return type.size() == 1 ? TaxMicroAccount(type.at(0), EdNIP->text()) : QString();
+}
+
+bool TaxOrderFields::MicroAccountMissing() const
+{
+    return microAccountKind() && EdMikrorachunek->isChecked() && microAccount().isEmpty();
+}
+
 void TaxOrderFields::applyAccount()
 {
-    if (microAccountKind() && EdMikrorachunek->isChecked()) {
-        const QString type = SelectedCode(EdTyp);
-        const QString micro = type.size() == 1 ? TaxMicroAccount(type.at(0), EdNIP->text()) : QString();
-        // Without a valid identifier there is no micro-account yet: the authority's account
-        // for the kind stands until the identifier is complete.
-        if (!micro.isEmpty()) {
-            EdKonto_Odb->SetDigits(micro);
-            return;
-        }
+    // Paying the office's own account instead would look right and reach the wrong
+    // ledger: without a micro-account the account stays empty until the user decides.
+    const bool microAsked = microAccountKind() && EdMikrorachunek->isChecked();
+    EdKonto_Odb->SetBlankHint(MicroAccountMissing() ? MicroAccountMissingMessage : QString());
+    if (microAsked) {
+        EdKonto_Odb->SetDigits(microAccount());
+        return;
     }
     if (const auto account = accounts.ForKind(SelectedCode(EdRodzajRach), otherKindGivesPit_))
         EdKonto_Odb->SetDigits(*account);

@@ -54,6 +54,10 @@ public:
     // The user's switch of the micro-account, and the identifier as the user types it.
     void EdMikrorachunekClick();
     void EdNIPEdited();
+    // The micro-account is asked for but the identifier gives none: the account stays
+    // empty rather than silently becoming the authority's, and saving refuses.
+    bool MicroAccountMissing() const;
+    static const QString MicroAccountMissingMessage;
 
     NameLine *EdNazwa1_Odb, *EdNazwa2_Odb, *EdNazwa1_Nad, *EdNazwa2_Nad;
     LengthCounter *lbNazwa1_Odb, *lbNazwa2_Odb, *lbNazwa1_Nad, *lbNazwa2_Nad;
@@ -79,6 +83,8 @@ private:
     bool microAccountKind() const;
     // The kind's check state as a new choice of kind gives it: on and open for PIT, CIT and VAT.
     void defaultMicroAccountCheck();
+    // The micro-account the identifier and its type give, empty when they give none.
+    QString microAccount() const;
     // Puts the account the kind, the check and the identifier give into the recipient field.
     void applyAccount();
     // The identifier changed: with the micro-account in use, the account follows it.

@@ -175,6 +175,7 @@ void TPodatkowyFrm::PostBtnClick()
     const bool checksPassed = RunSaveChecks({
         {[&f] { return IsBlank(f.EdNazwa1_Odb); }, QStringLiteral("Nazwa organu podatkowego musi być podana."),
          f.EdNazwa1_Odb},
+        {[&f] { return f.MicroAccountMissing(); }, TaxOrderFields::MicroAccountMissingMessage, f.EdNIP},
         {[&f] { return f.EdKonto_Odb->Digits().isEmpty(); },
          QStringLiteral("Numer rachunku bankowego organu podatkowego musi być podany."), f.EdKonto_Odb},
         {[&f] { return !f.EdKonto_Odb->Digits().isEmpty() && !IsValidAccount(f.EdKonto_Odb->text()); },

@@ -11,6 +11,8 @@ AccountEdit::AccountEdit(QWidget *parent) : QLineEdit(parent)
     OnFieldLeave(this, [this] { Check(); });
 }
 
+const QString AccountEdit::ZusContributionAccountHint = QStringLiteral("Rachunek składkowy ZUS");
+
 QString AccountEdit::Digits() const
 {
     return DigitsOnly(text());
@@ -23,7 +25,19 @@ void AccountEdit::SetDigits(const QString &digits)
 
 bool AccountEdit::Check()
 {
+    if (!blankHint_.isEmpty() && Digits().isEmpty()) {
+        MarkValidity(this, false, blankHint_);
+        return false;
+    }
     const bool valid = IsValidAccount(text());
     MarkValidity(this, valid, QStringLiteral("Nieprawidłowy numer rachunku bankowego"));
+    // A transfer to it pays contributions, not the contractor the name suggests.
+    if (valid && IsZusContributionAccount(text()))
+        setToolTip(ZusContributionAccountHint);
     return valid;
+}
+
+void AccountEdit::SetBlankHint(const QString &hint)
+{
+    blankHint_ = hint;
 }

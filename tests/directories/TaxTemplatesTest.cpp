@@ -4,6 +4,7 @@
 #include "NameLine.h"
 #include "TSzablPodatTbl.h"
 #include "TSzablonPodatFrm.h"
+#include "TaxOrderFields.h"
 #include "ValidityMark.h"
 
 #include <QAction>
@@ -201,10 +202,11 @@ TEST_F(TaxTemplatesTest, TheEditorFillsAccountsAndIdentifiersAsTemplatesDo)
     } rows[] = {
         {"a new template's (inny) takes the PIT account", 0, [](auto &t, QDialog &e) { t.chooseAuthority(e); }, Pit,
          "", ""},
-        {"VAT then", 0,
+        {"VAT with the micro-account switched off", 0,
          [](auto &t, QDialog &e) {
              t.chooseAuthority(e);
              pick(e, "EdRodzajRach", QStringLiteral("VAT"));
+             click(e, "EdMikrorachunek");
          },
          Vat, "", ""},
         {"a stored deposit shows its account", 101, [](auto &, QDialog &) {}, "", PayerAccount, "123"},
@@ -212,6 +214,7 @@ TEST_F(TaxTemplatesTest, TheEditorFillsAccountsAndIdentifiersAsTemplatesDo)
          [](auto &, QDialog &e) {
              type(e, "EdKonto_Odb", Pit);
              pick(e, "EdRodzajRach", QStringLiteral("PIT"));
+             click(e, "EdMikrorachunek");
          },
          "", PayerAccount, "123"},
         {"REGON without a payer chosen empties the identifier", 102,
@@ -293,6 +296,7 @@ TEST_F(TaxTemplatesTest, SavingNeedsOnlyANameWarnsOfWrongAccountsAndNeverFailsSi
         std::function<void(QDialog &)> fill;
         QStringList warnings;
         bool stored;
+        const char *focus = "EdNazwa";  // where a refused save leaves it
     } rows[] = {
         {"no name", [](QDialog &) {}, {"Nazwa szablonu musi być podana."}, false},
         {"wrong accounts are stored after warnings",
@@ -305,6 +309,12 @@ TEST_F(TaxTemplatesTest, SavingNeedsOnlyANameWarnsOfWrongAccountsAndNeverFailsSi
          true},
         {"a name the code page cannot hold is reported and cancelled",
          [](QDialog &e) { type(e, "EdNazwa", QStringLiteral("東京")); }, {"<the store's own message>"}, false},
+        {"the micro-account asked for without an identifier that gives one",
+         [](QDialog &e) {
+             type(e, "EdNazwa", QStringLiteral("VAT"));
+             pick(e, "EdRodzajRach", QStringLiteral("VAT"));
+         },
+         {TaxOrderFields::MicroAccountMissingMessage}, false, "EdNIP"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -315,7 +325,7 @@ TEST_F(TaxTemplatesTest, SavingNeedsOnlyANameWarnsOfWrongAccountsAndNeverFailsSi
             row.fill(editor);
             const int result = press(editor, "PostBtn");
             if (!row.stored) {
-                EXPECT_EQ(focusName(editor), QStringLiteral("EdNazwa"));
+                EXPECT_EQ(focusName(editor), QLatin1String(row.focus));
             }
             EXPECT_NE(dm.szPodatkowe.state(), Dataset::State::Insert);
             return result;

@@ -8,6 +8,7 @@
 #include "NameLine.h"
 #include "NullableDateEdit.h"
 #include "TPodatkowyFrm.h"
+#include "TaxOrderFields.h"
 #include "TaxPeriod.h"
 #include "ValidityMark.h"
 
@@ -203,9 +204,21 @@ TEST_F(TaxTransferEditorTest, TheKindOfTaxPutsTheAuthoritysAccountAndOtherKeepsW
     } steps[] = {
         {"VAT before any authority: nothing remembered empties the field",
          [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("VAT")); }, QString()},
-        {"choosing the authority with VAT selected", [](auto &t, QDialog &d) { t.chooseAuthority(d); }, Vat},
-        {"PIT", [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("PIT")); }, Pit},
-        {"CIT", [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("CIT")); }, Cit},
+        {"choosing the authority with VAT selected and the micro-account switched off",
+         [](auto &t, QDialog &d) {
+             click(d, "EdMikrorachunek");
+             t.chooseAuthority(d);
+         },
+         Vat},
+        {"PIT switches the micro-account on again: without an identifier no account",
+         [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("PIT")); }, QString()},
+        {"PIT with the check off", [](auto &, QDialog &d) { click(d, "EdMikrorachunek"); }, Pit},
+        {"CIT with the check off",
+         [](auto &, QDialog &d) {
+             pick(d, "EdRodzajRach", QStringLiteral("CIT"));
+             click(d, "EdMikrorachunek");
+         },
+         Cit},
         {"PCC", [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("PCC")); }, Pcc},
         {"(inny) leaves the field", [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("(inny)")); }, Pcc},
         {"an account typed under (inny) stays",
@@ -240,12 +253,12 @@ TEST_F(TaxTransferEditorTest, PitCitAndVatGoToTheMicroAccountOfAValidIdentifier)
         bool checked, enabled;
     } steps[] = {
         {"a new PIT transfer has the check on", [](auto &, QDialog &) {}, QString(), true, true},
-        {"no identifier yet: the authority's account", [](auto &t, QDialog &d) { t.chooseAuthority(d); }, Pit, true,
-         true},
+        {"no identifier yet: no account, never the authority's instead",
+         [](auto &t, QDialog &d) { t.chooseAuthority(d); }, QString(), true, true},
         {"a NIP typed with hyphens", [type](auto &, QDialog &d) { type(d, QStringLiteral("123-456-32-18")); },
          MicroNip, true, true},
         {"a NIP spoilt by its last digit", [type](auto &, QDialog &d) { type(d, QStringLiteral("123-456-32-19")); },
-         Pit, true, true},
+         QString(), true, true},
         {"the payer chosen into an empty field",
          [](auto &t, QDialog &d) {
              line(d, "EdNIP")->clear();
@@ -267,9 +280,11 @@ TEST_F(TaxTransferEditorTest, PitCitAndVatGoToTheMicroAccountOfAValidIdentifier)
         {"CIT switches the check on by itself",
          [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("CIT")); }, MicroNip, true, true},
         {"a passport has no micro-account",
-         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("2 - Paszport")); }, Cit, true, true},
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("2 - Paszport")); }, QString(), true, true},
         {"REGON has no micro-account",
-         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("R - REGON")); }, Cit, true, true},
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("R - REGON")); }, QString(), true, true},
+        {"the office's account only when the user switches the check off",
+         [](auto &, QDialog &d) { click(d, "EdMikrorachunek"); }, Cit, false, true},
         {"(inny) leaves the field as it was",
          [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("(inny)")); }, Cit, false, false},
     };
@@ -281,6 +296,9 @@ TEST_F(TaxTransferEditorTest, PitCitAndVatGoToTheMicroAccountOfAValidIdentifier)
             const auto *check = control<QAbstractButton>(dialog, "EdMikrorachunek");
             EXPECT_EQ(check->isChecked(), step.checked);
             EXPECT_EQ(check->isEnabled(), step.enabled);
+            // An empty account says why while the micro-account is asked for.
+            EXPECT_EQ(line(dialog, "EdKonto_Odb")->toolTip() == TaxOrderFields::MicroAccountMissingMessage,
+                      step.checked && step.account.isEmpty() && &step != &steps[0]);
         }
     });
 }
@@ -366,6 +384,12 @@ TEST_F(TaxTransferEditorTest, SavingChecksInOrderStopsAtTheFirstFaultAndOnlyWarn
              line(d, "EdOkres")->setText(QStringLiteral("05M13"));
          },
          {"Nazwa organu podatkowego musi być podana."}, "EdNazwa1_Odb"},
+        {"an identifier that gives no micro-account",
+         [](QDialog &d) {
+             line(d, "EdNIP")->setText(QStringLiteral("ABC 123"));
+             emit line(d, "EdNIP")->textEdited(QStringLiteral("ABC 123"));
+         },
+         {TaxOrderFields::MicroAccountMissingMessage}, "EdNIP"},
         {"no authority account", [](QDialog &d) { line(d, "EdKonto_Odb")->clear(); },
          {"Numer rachunku bankowego organu podatkowego musi być podany."}, "EdKonto_Odb"},
         {"a wrong authority account is stored after a warning",
@@ -476,7 +500,11 @@ TEST_F(TaxTransferEditorTest, AStoredTransferKnowsItsAuthoritysAccountsButNoPaye
         QString shown;
     } rows[] = {
         {"the kind puts the stored authority's account", true,
-         [](auto &, QDialog &d) { pick(d, "EdRodzajRach", QStringLiteral("VAT")); }, "EdKonto_Odb", FormatAccount(Vat)},
+         [](auto &, QDialog &d) {
+             pick(d, "EdRodzajRach", QStringLiteral("VAT"));
+             click(d, "EdMikrorachunek");
+         },
+         "EdKonto_Odb", FormatAccount(Vat)},
         {"PESEL with no payer chosen empties the identifier", true,
          [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("P - PESEL")); }, "EdNIP", QString()},
         {"a payer chosen for a deposit keeps the amount in words", false,
