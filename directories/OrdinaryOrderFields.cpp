@@ -3,13 +3,17 @@
 #include "AccountEdit.h"
 #include "Choices.h"
 #include "ErrorReport.h"
+#include "FDM.h"
+#include "FieldLeave.h"
 #include "FormParts.h"
+#include "Globals.h"
 #include "LengthCounter.h"
 #include "MoneyEdit.h"
 #include "NameLine.h"
 #include "OperationKind.h"
 #include "TWybierzAdresatFrm.h"
 #include "TWybierzTytulFrm.h"
+#include "Typy.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -45,6 +49,21 @@ OrdinaryOrderFields::OrdinaryOrderFields(QWidget *form, Captions captions)
     chooser(EdNazwa2_Nad, &OrdinaryOrderFields::NadawcaBtnClick);
     chooser(EdTytul1, &OrdinaryOrderFields::TytulBtnClick);
     chooser(EdTytul2, &OrdinaryOrderFields::TytulBtnClick);
+    OnFieldLeave(EdKonto_Odb, [this] { warnOfAnotherPayersZusAccount(); });
+}
+
+void OrdinaryOrderFields::warnOfAnotherPayersZusAccount()
+{
+    const QString account = EdKonto_Odb->Digits();
+    if (!IsZusContributionAccount(account) || !IsValidAccount(account))
+        return;
+    const QString senderNip = DigitsOnly(ValidContractorNip(NadawcaId));
+    if (senderNip.isEmpty() || account.right(10) == senderNip)
+        return;
+    DM->ShowWarning(QStringLiteral("Rachunek odbiorcy to rachunek składkowy ZUS, a jego ostatnie dziesięć cyfr (%1) "
+                                   "nie są numerem NIP zleceniodawcy (%2). Sprawdź, czy to rachunek składkowy "
+                                   "tego płatnika, a nie innego.")
+                        .arg(account.right(10), senderNip));
 }
 
 void OrdinaryOrderFields::SetSenderField(QLineEdit *field, std::function<void(const QString &account)> takeAccount)

@@ -51,6 +51,11 @@ public:
     qint32 OdbiorcaId = 0, NadawcaId = 0, TytulId = 0;
 
 private:
+    // Leaving the recipient's account: a ZUS contribution account whose last ten digits
+    // are not the sender's NIP may pay another payer's contributions. Only a warning, as
+    // payers registered without a NIP have other digits there.
+    void warnOfAnotherPayersZusAccount();
+
     QWidget *form_;
     Captions captions_;
     std::function<void(const QString &)> takeSenderAccount_;

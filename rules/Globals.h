@@ -15,6 +15,9 @@ QString StripSeparators(const QString &text);
 QString DigitsOnly(const QString &text);
 bool IsBlankIdentifier(const QString &text);
 bool IsValidAccount(const QString &text);
+// A payer's own ZUS contribution account (NRS), which since 2018 takes all of its
+// contributions; its last ten digits are normally the payer's NIP.
+bool IsZusContributionAccount(const QString &account);
 bool NipChecksumOk(const QString &digits);
 bool IsValidNip(const QString &text);
 bool RegonChecksumOk(const QString &digits);

@@ -487,6 +487,43 @@ TEST_F(FilledDirectoriesTest, ChoosersFillCopiesOfTheEntriesAndOpenOnTheLastChos
     }
 }
 
+TEST_F(FilledDirectoriesTest, AZusContributionAccountIsNamedAndWarnsWhenItsNipIsNotTheSenders)
+{
+    db.execute({"update ADRESACI set NIP = '123-456-32-18' where ADRESATID = 12"});
+    const QString warning = QStringLiteral("Rachunek odbiorcy to rachunek składkowy ZUS, a jego ostatnie dziesięć cyfr "
+                                           "(%1) nie są numerem NIP zleceniodawcy (1234563218). Sprawdź, czy to "
+                                           "rachunek składkowy tego płatnika, a nie innego.");
+    const struct {
+        const char *what;
+        QString account;
+        qint32 sender;  // 0: none chosen
+        QString hint;
+        QStringList warnings;
+    } rows[] = {
+        {"the sender's own NRS", "33600000020260001234563218", 12, AccountEdit::ZusContributionAccountHint, {}},
+        {"another payer's NRS", "66600000020260007011234567", 12, AccountEdit::ZusContributionAccountHint,
+         {warning.arg(QStringLiteral("7011234567"))}},
+        {"an NRS with no sender to compare", "66600000020260007011234567", 0,
+         AccountEdit::ZusContributionAccountHint, {}},
+        {"a sender without a NIP", "66600000020260007011234567", 11, AccountEdit::ZusContributionAccountHint, {}},
+        {"another bank's account is no NRS", "16600000020270001234563218", 12, QString(), {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        messages.warnings.clear();
+        runEditor(true, [&](TZwyklyFrm &editor) {
+            if (row.sender) {
+                choose("TWybierzAdresatFrm", "ADRESATID", row.sender);
+                openChooser(editor, "EdNazwa1_Nad");
+            }
+            recipientAccount(editor)->SetDigits(row.account);
+            leave(recipientAccount(editor));
+            EXPECT_EQ(recipientAccount(editor)->toolTip(), row.hint);
+        });
+        EXPECT_EQ(messages.warnings, row.warnings);
+    }
+}
+
 TEST_F(FilledDirectoriesTest, ATemplateFillsANewOrAStoredOrderWithoutMakingItNew)
 {
     const qint32 storedId = addOrdinary({{"NAZWA1_ODB", "Dawny"}, {"PRZELEW", "N"}, {"DATA_PRZEK", QDate(2026, 4, 1)}});
