@@ -4,6 +4,7 @@
 #include "Globals.h"
 
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +21,51 @@ bool accountOk(const QString &account)
     return !IsBlankIdentifier(account) && IsValidAccount(account);
 }
 
+// A bank shows each line on its own: a word cut in two reads as two. Lines break at the
+// last space that lets them fit; only a word longer than a line is cut inside.
+QStringList cutAtSpaces(const QString &text)
+{
+    QStringList cut;
+    QString rest = text;
+    while (rest.size() > LineWidth) {
+        const qsizetype space = rest.lastIndexOf(u' ', LineWidth);
+        QString line = space > 0 ? rest.left(space) : rest.left(LineWidth);
+        while (line.endsWith(u' '))
+            line.chop(1);
+        cut << line;
+        rest = rest.mid(space > 0 ? space : LineWidth);
+        while (rest.startsWith(u' '))
+            rest.remove(0, 1);
+    }
+    cut << rest;
+    return cut;
+}
+
+// A bank reads the tax tags only whole: lines break in front of a tag's "/", as many
+// tags to a line as fit. Every tag fits a line; a longer one is cut as text.
+QStringList cutAtTags(const QString &text)
+{
+    static const QStringList tags{QStringLiteral("/TI/"), QStringLiteral("/OKR/"), QStringLiteral("/SFP/"),
+                                  QStringLiteral("/TXT/")};
+    QStringList parts{QString()};
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const bool tagStarts = std::any_of(tags.cbegin(), tags.cend(), [&](const QString &tag) {
+            return QStringView(text).mid(at).startsWith(tag);
+        });
+        if (tagStarts && !parts.last().isEmpty())
+            parts << QString();
+        parts.last().append(text.at(at));
+    }
+    QStringList cut;
+    for (const QString &part : parts) {
+        if (!cut.isEmpty() && cut.last().size() + part.size() <= LineWidth)
+            cut.last() += part;
+        else
+            cut << cutAtSpaces(part);
+    }
+    return cut;
+}
+
 // Thrown inside the writer only; WriteBankFile turns it into its answer.
 struct Fault
 {
@@ -33,14 +79,13 @@ public:
 
     void number(const QString &value) { fields_ << value; }
     void quoted(const QString &value) { fields_ << u'"' + value + u'"'; }
-    // Text lines, each cut to the file's width, joined by "|".
-    void lines(const QStringList &given, const QString &field)
+    // Text lines, each cut to the file's width by the given rule, joined by "|".
+    void lines(const QStringList &given, const QString &field, QStringList (*cutLine)(const QString &))
     {
         QStringList cut;
         for (const QString &line : given) {
             check(line, field);
-            for (qsizetype at = 0; at < line.size() || (at == 0 && line.isEmpty()); at += LineWidth)
-                cut << line.mid(at, LineWidth);
+            cut << cutLine(line);
         }
         if (cut.size() > MaxLines)
             fail(field, QStringLiteral("%1: pole „%2” nie mieści się w %3 wierszach po %4 znaków.")
@@ -90,11 +135,11 @@ QByteArray orderLine(const BankOrder &order, CodePage page, const BankProfile &p
     line.number(QStringLiteral("0"));
     line.quoted(sender);
     line.quoted(recipient);
-    line.lines(order.SenderName, QStringLiteral("Nazwa nadawcy"));
-    line.lines(order.RecipientName, QStringLiteral("Nazwa odbiorcy"));
+    line.lines(order.SenderName, QStringLiteral("Nazwa nadawcy"), cutAtSpaces);
+    line.lines(order.RecipientName, QStringLiteral("Nazwa odbiorcy"), cutAtSpaces);
     line.number(QStringLiteral("0"));
     line.number(recipient.mid(2, 8));
-    line.lines(order.Title, QStringLiteral("Tytuł"));
+    line.lines(order.Title, QStringLiteral("Tytuł"), order.IsTax ? cutAtTags : cutAtSpaces);
     line.quoted(QString());
     line.quoted(QString());
     line.quoted(order.IsTax ? profile.TaxClassification : QStringLiteral("51"));

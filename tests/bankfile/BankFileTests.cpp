@@ -52,6 +52,24 @@ TEST(BankFile, OneLineAnOrderWithItsFieldsInPlace)
         {"a line longer than 35 characters is cut",
          [](BankOrder &o) { o.Title = {QString(36, u'x'), QStringLiteral("b")}; },
          "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|x|b\""},
+        {"a name breaks at the last space that fits, never inside a word",
+         [](BankOrder &o) { o.RecipientName = {QStringLiteral("Spółdzielnia Mieszkaniowa Zorza w Łódź")}; },
+         ",\"Spółdzielnia Mieszkaniowa Zorza w|Łódź\","},
+        {"a space right after the 35th character",
+         [](BankOrder &o) { o.Title = {QString(35, u'x') + QStringLiteral(" b")}; },
+         "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|b\""},
+        {"a tax title breaks in front of a tag, never inside one",
+         [](BankOrder &o) {
+             o.IsTax = true;
+             o.Title = {QStringLiteral("/TI/N5261040828/OKR/26M11/SFP/PIT-36L/TXT/ZAL 2003")};
+         },
+         ",\"/TI/N5261040828/OKR/26M11|/SFP/PIT-36L/TXT/ZAL 2003\","},
+        {"a tag that would end the line is moved whole",
+         [](BankOrder &o) {
+             o.IsTax = true;
+             o.Title = {QStringLiteral("/TI/N5261040828/OKR/26M11/SFP/VAT7/TXT/ZAL")};
+         },
+         ",\"/TI/N5261040828/OKR/26M11/SFP/VAT7|/TXT/ZAL\","},
         {"an empty first line is kept as a line", [](BankOrder &o) { o.Title = {QString(), QStringLiteral("b")}; },
          ",\"|b\","},
         {"a tax order takes the profile's classification", [](BankOrder &o) { o.IsTax = true; },
