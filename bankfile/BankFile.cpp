@@ -160,6 +160,8 @@ QList<BankRefusal> BankRefusals(const QList<BankOrder> &orders)
             reason = QStringLiteral("brak prawidłowego rachunku nadawcy");
         else if (!accountOk(order.RecipientAccount))
             reason = QStringLiteral("brak prawidłowego rachunku odbiorcy");
+        else if (order.IsTax && !order.MissingTaxTags.isEmpty())
+            reason = QStringLiteral("brak ") + order.MissingTaxTags.join(QStringLiteral(", "));
         else if (order.Amount.raw() <= 0 || order.Amount.raw() % 100 != 0)
             reason = QStringLiteral("kwota nie jest dodatnią liczbą groszy");
         if (!reason.isEmpty())

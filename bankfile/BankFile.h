@@ -23,7 +23,8 @@ struct BankFileFault
     QString Message;
 };
 
-// Deposits and orders without a valid sender's or recipient's account.
+// Deposits, orders without a valid sender's or recipient's account, tax orders without
+// the tags a bank needs, amounts that are no positive number of grosze.
 QList<BankRefusal> BankRefusals(const QList<BankOrder> &orders);
 QList<BankOrder> WithoutRefused(const QList<BankOrder> &orders);
 

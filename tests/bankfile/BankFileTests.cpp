@@ -1,4 +1,5 @@
 #include "BankFile.h"
+#include "Typy.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,26 @@ BankOrder order()
             .SenderName = {QStringLiteral("Biuro Bilans")},
             .RecipientName = {QStringLiteral("Hurtownia Żubr"), QStringLiteral("Białystok")},
             .Title = {QStringLiteral("Faktura 1")},
-            .IsTax = false};
+            .IsTax = false,
+            .MissingTaxTags = {}};
+}
+
+// Order 9 as the tax list gives it, every tag filled unless the change empties one.
+BankOrder taxOrder(const std::function<void(TPodatkowy &)> &change)
+{
+    TPodatkowy tax;
+    tax.Id = 9;
+    tax.SetAmount(Money::fromGrosze(421000));
+    tax.SenderAccount = Sender;
+    tax.RecipientAccount = Recipient;
+    tax.SenderName1 = QStringLiteral("Jan Kowalski");
+    tax.RecipientName1 = QStringLiteral("Urząd Skarbowy");
+    tax.PayerIdentifierType = QStringLiteral("N");
+    tax.PayerIdentifier = QStringLiteral("526-104-08-28");
+    tax.Period = QStringLiteral("26M11");
+    tax.FormSymbol = QStringLiteral("VAT-7");
+    change(tax);
+    return BankOrder::FromTax(tax);
 }
 
 QString written(const BankOrder &o, CodePage page, const BankProfile &profile = BankProfile::All().first())
@@ -146,6 +166,19 @@ TEST(BankFile, RefusedOrdersAreNamedAndLeftOut)
         {"no amount", [](BankOrder &o) { o.Amount = Money(); }, "kwota nie jest dodatnią liczbą groszy"},
         {"a fraction of a grosz", [](BankOrder &o) { o.Amount = Money::fromRaw(12345); },
          "kwota nie jest dodatnią liczbą groszy"},
+        {"a tax order with its tags", [](BankOrder &o) { o = taxOrder([](TPodatkowy &) {}); }, nullptr},
+        {"a tax order whose identifier holds separators only",
+         [](BankOrder &o) { o = taxOrder([](TPodatkowy &t) { t.PayerIdentifier = QStringLiteral(" - "); }); },
+         "brak identyfikatora zobowiązanego"},
+        {"a tax order without anything its tags need",
+         [](BankOrder &o) {
+             o = taxOrder([](TPodatkowy &t) {
+                 t.PayerIdentifier.clear();
+                 t.PayerIdentifierType = QStringLiteral(" ");
+                 t.FormSymbol.clear();
+             });
+         },
+         "brak identyfikatora zobowiązanego, typu identyfikatora, symbolu formularza"},
     };
     for (const auto &row : rows) {
         BankOrder o = order();
