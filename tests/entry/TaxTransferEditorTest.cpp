@@ -340,6 +340,9 @@ TEST_F(TaxTransferEditorTest, TheIdentifierFollowsThePayerAndItsType)
         {"PESEL", [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("P - PESEL")); }, QStringLiteral("44051401359")},
         {"passport leaves it", [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("2 - Paszport")); },
          QStringLiteral("44051401359")},
+        {"another identity document leaves it",
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("3 - Inny dokument tożsamości")); },
+         QStringLiteral("44051401359")},
     };
     edit(true, [&](QDialog &dialog) {
         for (const auto &step : steps) {
