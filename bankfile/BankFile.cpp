@@ -122,11 +122,16 @@ private:
     QStringList fields_;
 };
 
+bool isPastDated(const BankOrder &order, const QDate &today)
+{
+    return DateValue::isSet(order.TransferDate) && order.TransferDate < today;
+}
+
 QByteArray orderLine(const BankOrder &order, CodePage page, const BankProfile &profile, const QDate &today)
 {
     const QString sender = StripSeparators(order.SenderAccount);
     const QString recipient = StripSeparators(order.RecipientAccount);
-    const QDate date = DateValue::isSet(order.TransferDate) && order.TransferDate >= today ? order.TransferDate : today;
+    const QDate date = DateValue::isSet(order.TransferDate) && !isPastDated(order, today) ? order.TransferDate : today;
     LineWriter line(order, page);
     line.number(QStringLiteral("110"));
     line.number(date.toString(QStringLiteral("yyyyMMdd")));
@@ -180,6 +185,33 @@ QList<BankOrder> WithoutRefused(const QList<BankOrder> &orders)
         if (!refused.contains(order.Id))
             kept << order;
     return kept;
+}
+
+QList<BankOrder> PastDated(const QList<BankOrder> &orders, const QDate &today)
+{
+    QList<BankOrder> past;
+    std::copy_if(orders.cbegin(), orders.cend(), std::back_inserter(past),
+                 [&today](const BankOrder &order) { return isPastDated(order, today); });
+    return past;
+}
+
+QList<BankOrder> WithoutPastDated(const QList<BankOrder> &orders, const QDate &today)
+{
+    QList<BankOrder> kept;
+    std::copy_if(orders.cbegin(), orders.cend(), std::back_inserter(kept),
+                 [&today](const BankOrder &order) { return !isPastDated(order, today); });
+    return kept;
+}
+
+QString PastDatedNames(const QList<BankOrder> &orders)
+{
+    constexpr int Shown = 10;
+    QStringList names;
+    for (const BankOrder &order : orders.mid(0, Shown))
+        names << QStringLiteral("%1 (%2)").arg(orderName(order.Id), order.TransferDate.toString(QStringLiteral("dd.MM.yyyy")));
+    if (orders.size() > Shown)
+        names << QStringLiteral("i %1 innych").arg(orders.size() - Shown);
+    return names.join(QStringLiteral(", "));
 }
 
 std::variant<QByteArray, BankFileFault> WriteBankFile(const QList<BankOrder> &orders, CodePage page,

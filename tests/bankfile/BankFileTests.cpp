@@ -198,3 +198,32 @@ TEST(BankFile, RefusedOrdersAreNamedAndLeftOut)
         EXPECT_EQ(kept.first().Id, 7) << row.what;
     }
 }
+
+TEST(BankFile, PastDatedOrdersAreNamedAndCanBeLeftOut)
+{
+    const struct {
+        const char *what;
+        QDate date;
+        bool past;
+    } rows[] = {
+        {"no date", QDate(), false},
+        {"the zero date is no date", QDate(1899, 12, 30), false},
+        {"yesterday", Today.addDays(-1), true},
+        {"today", Today, false},
+        {"tomorrow", Today.addDays(1), false},
+    };
+    for (const auto &row : rows) {
+        BankOrder o = order();
+        o.TransferDate = row.date;
+        EXPECT_EQ(PastDated({o}, Today).size(), row.past ? 1 : 0) << row.what;
+        EXPECT_EQ(WithoutPastDated({o}, Today).size(), row.past ? 0 : 1) << row.what;
+    }
+    QList<BankOrder> many;
+    for (int id = 1; id <= 12; ++id) {
+        many << order();
+        many.last().Id = id;
+        many.last().TransferDate = QDate(2026, 11, id);
+    }
+    EXPECT_EQ(PastDatedNames(many.mid(0, 2)), QStringLiteral("Przelew nr 1 (01.11.2026), Przelew nr 2 (02.11.2026)"));
+    EXPECT_TRUE(PastDatedNames(many).endsWith(QStringLiteral("Przelew nr 10 (10.11.2026), i 2 innych")));
+}
