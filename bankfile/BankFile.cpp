@@ -208,7 +208,8 @@ QString PastDatedNames(const QList<BankOrder> &orders)
     constexpr int Shown = 10;
     QStringList names;
     for (const BankOrder &order : orders.mid(0, Shown))
-        names << QStringLiteral("%1 (%2)").arg(orderName(order.Id), order.TransferDate.toString(QStringLiteral("dd.MM.yyyy")));
+        names << QStringLiteral("%1 (%2)").arg(orderName(order.Id),
+                                               order.TransferDate.toString(QStringLiteral("dd.MM.yyyy")));
     if (orders.size() > Shown)
         names << QStringLiteral("i %1 innych").arg(orders.size() - Shown);
     return names.join(QStringLiteral(", "));

@@ -209,7 +209,8 @@ void TEksportFrm::ExportBtnClick()
         // Read again at this moment: the orders named when the window opened may have changed.
         showPastDated(past);
         if (!RbPrzeszleDzis->isChecked() && !RbPrzeszlePomin->isChecked()) {
-            DM->ShowWarning(QStringLiteral("Przelewy z datą przeszłą: %1.\nWybierz, czy przenieść je na dziś, czy pominąć.")
+            DM->ShowWarning(QStringLiteral("Przelewy z datą przeszłą: %1.\n"
+                                           "Wybierz, czy przenieść je na dziś, czy pominąć.")
                                 .arg(PastDatedNames(past)));
             RbPrzeszleDzis->setFocus();
             return;

@@ -540,9 +540,9 @@ TEST_F(TaxTransferEditorTest, ARowAnotherToolWroteShowsWhatItHoldsOrWarnsAndNeve
         SCOPED_TRACE(row.what);
         db.execute({QStringLiteral("delete from PODATKOWE"),
                     QStringLiteral("insert into PODATKOWE (PRZELEWID, ODBIORCAID, NAZWA1_ODB, KONTO_ODB, RODZAJ_RACH, "
-                                   "PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, IDENTYF, TYPIDENTYF, OKRES, SYMBOLFORM, DATA_WPR) values "
-                                   "(500, 1, 'Urząd', '%1', 'P', 'T', %2, 'Jan', %3, %4, 'N', '24M01', 'PIT-4', "
-                                   "current_timestamp)")
+                                   "PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, IDENTYF, TYPIDENTYF, OKRES, SYMBOLFORM, "
+                                   "DATA_WPR) values (500, 1, 'Urząd', '%1', 'P', 'T', %2, 'Jan', %3, %4, 'N', "
+                                   "'24M01', 'PIT-4', current_timestamp)")
                         .arg(Pit, row.amount, row.payerAccount, row.identifier)});
         dm.ReopenTaxList(500);
         messages.warnings.clear();
