@@ -494,11 +494,7 @@ void TMainFrm::EksportMnuClick()
                                        "zamknięte, składki wpłaca się na indywidualny rachunek składkowy."));
         return;
     }
-    // One row selected is the row the cursor stands on, not a choice: the whole list goes.
-    QList<qint32> ids = SelectedIds();
-    if (ids.size() < 2)
-        ids.clear();
-    TEksportFrm dialog(VisibleKind() == Ordinary ? BankList::Ordinary : BankList::Tax, ids, this);
+    TEksportFrm dialog(VisibleKind() == Ordinary ? BankList::Ordinary : BankList::Tax, SelectedIds(), this);
     if (const int written = dialog.ShowExport(); written > 0)
         statusBar()->showMessage(QStringLiteral("Zapisano przelewów do pliku: %1").arg(written));
 }

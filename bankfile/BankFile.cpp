@@ -4,6 +4,7 @@
 #include "Globals.h"
 
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +21,51 @@ bool accountOk(const QString &account)
     return !IsBlankIdentifier(account) && IsValidAccount(account);
 }
 
+// A bank shows each line on its own: a word cut in two reads as two. Lines break at the
+// last space that lets them fit; only a word longer than a line is cut inside.
+QStringList cutAtSpaces(const QString &text)
+{
+    QStringList cut;
+    QString rest = text;
+    while (rest.size() > LineWidth) {
+        const qsizetype space = rest.lastIndexOf(u' ', LineWidth);
+        QString line = space > 0 ? rest.left(space) : rest.left(LineWidth);
+        while (line.endsWith(u' '))
+            line.chop(1);
+        cut << line;
+        rest = rest.mid(space > 0 ? space : LineWidth);
+        while (rest.startsWith(u' '))
+            rest.remove(0, 1);
+    }
+    cut << rest;
+    return cut;
+}
+
+// A bank reads the tax tags only whole: lines break in front of a tag's "/", as many
+// tags to a line as fit. Every tag fits a line; a longer one is cut as text.
+QStringList cutAtTags(const QString &text)
+{
+    static const QStringList tags{QStringLiteral("/TI/"), QStringLiteral("/OKR/"), QStringLiteral("/SFP/"),
+                                  QStringLiteral("/TXT/")};
+    QStringList parts{QString()};
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const bool tagStarts = std::any_of(tags.cbegin(), tags.cend(), [&](const QString &tag) {
+            return QStringView(text).mid(at).startsWith(tag);
+        });
+        if (tagStarts && !parts.last().isEmpty())
+            parts << QString();
+        parts.last().append(text.at(at));
+    }
+    QStringList cut;
+    for (const QString &part : parts) {
+        if (!cut.isEmpty() && cut.last().size() + part.size() <= LineWidth)
+            cut.last() += part;
+        else
+            cut << cutAtSpaces(part);
+    }
+    return cut;
+}
+
 // Thrown inside the writer only; WriteBankFile turns it into its answer.
 struct Fault
 {
@@ -33,14 +79,13 @@ public:
 
     void number(const QString &value) { fields_ << value; }
     void quoted(const QString &value) { fields_ << u'"' + value + u'"'; }
-    // Text lines, each cut to the file's width, joined by "|".
-    void lines(const QStringList &given, const QString &field)
+    // Text lines, each cut to the file's width by the given rule, joined by "|".
+    void lines(const QStringList &given, const QString &field, QStringList (*cutLine)(const QString &))
     {
         QStringList cut;
         for (const QString &line : given) {
             check(line, field);
-            for (qsizetype at = 0; at < line.size() || (at == 0 && line.isEmpty()); at += LineWidth)
-                cut << line.mid(at, LineWidth);
+            cut << cutLine(line);
         }
         if (cut.size() > MaxLines)
             fail(field, QStringLiteral("%1: pole „%2” nie mieści się w %3 wierszach po %4 znaków.")
@@ -77,11 +122,16 @@ private:
     QStringList fields_;
 };
 
+bool isPastDated(const BankOrder &order, const QDate &today)
+{
+    return DateValue::isSet(order.TransferDate) && order.TransferDate < today;
+}
+
 QByteArray orderLine(const BankOrder &order, CodePage page, const BankProfile &profile, const QDate &today)
 {
     const QString sender = StripSeparators(order.SenderAccount);
     const QString recipient = StripSeparators(order.RecipientAccount);
-    const QDate date = DateValue::isSet(order.TransferDate) && order.TransferDate >= today ? order.TransferDate : today;
+    const QDate date = DateValue::isSet(order.TransferDate) && !isPastDated(order, today) ? order.TransferDate : today;
     LineWriter line(order, page);
     line.number(QStringLiteral("110"));
     line.number(date.toString(QStringLiteral("yyyyMMdd")));
@@ -90,11 +140,11 @@ QByteArray orderLine(const BankOrder &order, CodePage page, const BankProfile &p
     line.number(QStringLiteral("0"));
     line.quoted(sender);
     line.quoted(recipient);
-    line.lines(order.SenderName, QStringLiteral("Nazwa nadawcy"));
-    line.lines(order.RecipientName, QStringLiteral("Nazwa odbiorcy"));
+    line.lines(order.SenderName, QStringLiteral("Nazwa nadawcy"), cutAtSpaces);
+    line.lines(order.RecipientName, QStringLiteral("Nazwa odbiorcy"), cutAtSpaces);
     line.number(QStringLiteral("0"));
     line.number(recipient.mid(2, 8));
-    line.lines(order.Title, QStringLiteral("Tytuł"));
+    line.lines(order.Title, QStringLiteral("Tytuł"), order.IsTax ? cutAtTags : cutAtSpaces);
     line.quoted(QString());
     line.quoted(QString());
     line.quoted(order.IsTax ? profile.TaxClassification : QStringLiteral("51"));
@@ -115,6 +165,8 @@ QList<BankRefusal> BankRefusals(const QList<BankOrder> &orders)
             reason = QStringLiteral("brak prawidłowego rachunku nadawcy");
         else if (!accountOk(order.RecipientAccount))
             reason = QStringLiteral("brak prawidłowego rachunku odbiorcy");
+        else if (order.IsTax && !order.MissingTaxTags.isEmpty())
+            reason = QStringLiteral("brak ") + order.MissingTaxTags.join(QStringLiteral(", "));
         else if (order.Amount.raw() <= 0 || order.Amount.raw() % 100 != 0)
             reason = QStringLiteral("kwota nie jest dodatnią liczbą groszy");
         if (!reason.isEmpty())
@@ -133,6 +185,34 @@ QList<BankOrder> WithoutRefused(const QList<BankOrder> &orders)
         if (!refused.contains(order.Id))
             kept << order;
     return kept;
+}
+
+QList<BankOrder> PastDated(const QList<BankOrder> &orders, const QDate &today)
+{
+    QList<BankOrder> past;
+    std::copy_if(orders.cbegin(), orders.cend(), std::back_inserter(past),
+                 [&today](const BankOrder &order) { return isPastDated(order, today); });
+    return past;
+}
+
+QList<BankOrder> WithoutPastDated(const QList<BankOrder> &orders, const QDate &today)
+{
+    QList<BankOrder> kept;
+    std::copy_if(orders.cbegin(), orders.cend(), std::back_inserter(kept),
+                 [&today](const BankOrder &order) { return !isPastDated(order, today); });
+    return kept;
+}
+
+QString PastDatedNames(const QList<BankOrder> &orders)
+{
+    constexpr int Shown = 10;
+    QStringList names;
+    for (const BankOrder &order : orders.mid(0, Shown))
+        names << QStringLiteral("%1 (%2)").arg(orderName(order.Id),
+                                               order.TransferDate.toString(QStringLiteral("dd.MM.yyyy")));
+    if (orders.size() > Shown)
+        names << QStringLiteral("i %1 innych").arg(orders.size() - Shown);
+    return names.join(QStringLiteral(", "));
 }
 
 std::variant<QByteArray, BankFileFault> WriteBankFile(const QList<BankOrder> &orders, CodePage page,

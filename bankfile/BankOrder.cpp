@@ -21,6 +21,18 @@ QString lettersAndDigits(const QString &text)
     return kept;
 }
 
+QStringList missingTaxTags(const TPodatkowy &order)
+{
+    QStringList missing;
+    if (lettersAndDigits(order.PayerIdentifier).isEmpty())
+        missing << QStringLiteral("identyfikatora zobowiązanego");
+    if (order.PayerIdentifierType.trimmed().isEmpty())
+        missing << QStringLiteral("typu identyfikatora");
+    if (order.FormSymbol.trimmed().isEmpty())
+        missing << QStringLiteral("symbolu formularza");
+    return missing;
+}
+
 }
 
 QString TaxTags(const TPodatkowy &order)
@@ -41,7 +53,8 @@ BankOrder BankOrder::FromOrdinary(const TZwykly &order)
             .SenderName = lines(order.SenderName1, order.SenderName2),
             .RecipientName = lines(order.RecipientName1, order.RecipientName2),
             .Title = lines(order.Title1, order.Title2),
-            .IsTax = false};
+            .IsTax = false,
+            .MissingTaxTags = {}};
 }
 
 BankOrder BankOrder::FromTax(const TPodatkowy &order)
@@ -56,5 +69,6 @@ BankOrder BankOrder::FromTax(const TPodatkowy &order)
             .SenderName = lines(order.SenderName1, order.SenderName2),
             .RecipientName = lines(order.RecipientName1, order.RecipientName2),
             .Title = {TaxTags(order)},
-            .IsTax = true};
+            .IsTax = true,
+            .MissingTaxTags = missingTaxTags(order)};
 }

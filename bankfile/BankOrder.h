@@ -22,6 +22,8 @@ struct BankOrder
     QStringList SenderName, RecipientName, Title;
     // The tax tags of a tax order stand in the title; its classification comes from the profile.
     bool IsTax = false;
+    // What a tax order lacks that its tags need, as the refusal names it ("identyfikatora", ...).
+    QStringList MissingTaxTags;
 
     static BankOrder FromOrdinary(const TZwykly &order);
     static BankOrder FromTax(const TPodatkowy &order);

@@ -1,5 +1,5 @@
 // zanderol-export [--encoding windows-1250|iso-8859-2|cp852|utf-8] [--profile NAME] [--ids N,M,...]
-//                 DATABASE zwykle|podatkowe FILE
+//                 [--past today|skip] DATABASE zwykle|podatkowe FILE
 // Writes the orders of one list to a bank import file (Elixir-O).
 
 #include "BankFile.h"
@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -21,6 +22,7 @@ struct Arguments
     CodePage page = CodePage::Windows1250;
     QString profile;
     QList<qint32> ids;
+    bool skipPast = false;
     QString database, list, file;
 };
 
@@ -54,6 +56,9 @@ std::optional<Arguments> parse(QStringList args)
                     return std::nullopt;
                 parsed.ids << id;
             }
+        } else if (option == QLatin1String("--past") &&
+                   (value == QLatin1String("today") || value == QLatin1String("skip"))) {
+            parsed.skipPast = value == QLatin1String("skip");
         } else {
             return std::nullopt;
         }
@@ -64,6 +69,35 @@ std::optional<Arguments> parse(QStringList args)
     parsed.list = args[1];
     parsed.file = args[2];
     return parsed;
+}
+
+// The orders that go to the file, each one left out named; none when nothing may be
+// written, said why.
+QList<BankOrder> ordersToWrite(const Arguments &args, const QList<BankOrder> &orders, const QDate &today)
+{
+    // A number asked for and not found is a mistake in the list: no file pays a part of it.
+    QStringList unknown;
+    for (const qint32 id : args.ids)
+        if (std::none_of(orders.cbegin(), orders.cend(), [id](const BankOrder &order) { return order.Id == id; }))
+            unknown << QString::number(id);
+    if (!unknown.isEmpty()) {
+        say(QStringLiteral("nie ma w wykazie przelewów o numerach: %1; plik nie został zapisany")
+                .arg(unknown.join(QStringLiteral(", "))));
+        return {};
+    }
+    for (const BankRefusal &refusal : BankRefusals(orders))
+        say(QStringLiteral("pominięty: %1").arg(refusal.Reason));
+    QList<BankOrder> kept = WithoutRefused(orders);
+    if (const QList<BankOrder> past = PastDated(kept, today); !past.isEmpty()) {
+        say(QStringLiteral("%1 z datą przeszłą: %2")
+                .arg(args.skipPast ? QStringLiteral("pominięte") : QStringLiteral("przeniesione na dziś"),
+                     PastDatedNames(past)));
+        if (args.skipPast)
+            kept = WithoutPastDated(kept, today);
+    }
+    if (kept.isEmpty())
+        say(QStringLiteral("żaden przelew nie trafił do pliku; plik nie został zapisany"));
+    return kept;
 }
 
 QString profileNames()
@@ -82,8 +116,8 @@ int main(int argc, char **argv)
     const auto args = parse(app.arguments().mid(1));
     if (!args) {
         std::fprintf(stderr,
-                     "usage: zanderol-export [--encoding %s] [--profile %s] [--ids N,M,...] DATABASE "
-                     "zwykle|podatkowe FILE\n",
+                     "usage: zanderol-export [--encoding %s] [--profile %s] [--ids N,M,...] [--past today|skip] "
+                     "DATABASE zwykle|podatkowe FILE\n",
                      qPrintable(CodePages::Names().join(u'|')), qPrintable(profileNames()));
         return 2;
     }
@@ -106,10 +140,11 @@ int main(int argc, char **argv)
         }
         const QList<BankOrder> orders =
             LoadBankOrders(args->list == QLatin1String("zwykle") ? BankList::Ordinary : BankList::Tax, args->ids);
-        for (const BankRefusal &refusal : BankRefusals(orders))
-            say(QStringLiteral("pominięty: %1").arg(refusal.Reason));
-        const auto written = WriteBankFile(WithoutRefused(orders), args->page, BankProfile::Named(args->profile),
-                                           QDate::currentDate());
+        const QDate today = QDate::currentDate();
+        const QList<BankOrder> kept = ordersToWrite(*args, orders, today);
+        if (kept.isEmpty())
+            return 1;
+        const auto written = WriteBankFile(kept, args->page, BankProfile::Named(args->profile), today);
         if (const auto *fault = std::get_if<BankFileFault>(&written)) {
             say(fault->Message);
             return 1;

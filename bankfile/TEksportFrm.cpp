@@ -1,18 +1,22 @@
 #include "TEksportFrm.h"
 
 #include "BankFile.h"
+#include "DateValue.h"
 #include "ErrorReport.h"
 #include "FDM.h"
 #include "FormParts.h"
 #include "ModalSeam.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -26,6 +30,11 @@ QSettings userSettings()
 
 const QString CodePageKey = QStringLiteral("Eksport/StronaKodowa");
 const QString ProfileKey = QStringLiteral("Eksport/Profil");
+
+QString shownDate(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
 
 }
 
@@ -64,17 +73,46 @@ TEksportFrm::TEksportFrm(BankList list, const QList<qint32> &ids, QWidget *paren
     form->addRow(QStringLiteral("&Strona kodowa"), EdStronaKodowa);
     form->addRow(QStringLiteral("&Profil banku (przelewy podatkowe)"), EdProfil);
     form->addRow(QStringLiteral("P&lik"), fileRow);
-    const QString what = ids.isEmpty() ? QStringLiteral("wszystkie przelewy wykazu")
-                                       : QStringLiteral("zaznaczone przelewy: %1").arg(ids.size());
-    form->addRow(QStringLiteral("Eksport"), Named(new QLabel(what, this), "lbZakres"));
+
+    // The whole list is never taken for want of a selection: the user chooses it.
+    RbZaznaczone = Named(new QRadioButton(QStringLiteral("&Zaznaczone przelewy: %1").arg(ids.size()), this),
+                         "RbZaznaczone");
+    RbZaznaczone->setEnabled(!ids.isEmpty());
+    RbZaznaczone->setChecked(!ids.isEmpty());
+    RbWszystkie = Named(new QRadioButton(QStringLiteral("&Wszystkie przelewy wykazu"), this), "RbWszystkie");
+    auto *scope = new QButtonGroup(this);
+    scope->addButton(RbZaznaczone);
+    scope->addButton(RbWszystkie);
+    auto *scopeColumn = new QVBoxLayout;
+    scopeColumn->addWidget(RbZaznaczone);
+    scopeColumn->addWidget(RbWszystkie);
+    form->addRow(QStringLiteral("Eksport"), scopeColumn);
+
+    GbPrzeszle = Named(new QGroupBox(QStringLiteral("Przelewy z datą przeszłą"), this), "GbPrzeszle");
+    lbPrzeszle = Named(new QLabel(GbPrzeszle), "lbPrzeszle");
+    lbPrzeszle->setWordWrap(true);
+    RbPrzeszleDzis = Named(new QRadioButton(QStringLiteral("Przenieś na &dziś"), GbPrzeszle), "RbPrzeszleDzis");
+    RbPrzeszlePomin = Named(new QRadioButton(QStringLiteral("Po&miń je"), GbPrzeszle), "RbPrzeszlePomin");
+    auto *past = new QButtonGroup(this);
+    past->addButton(RbPrzeszleDzis);
+    past->addButton(RbPrzeszlePomin);
+    auto *pastColumn = new QVBoxLayout(GbPrzeszle);
+    pastColumn->addWidget(lbPrzeszle);
+    pastColumn->addWidget(RbPrzeszleDzis);
+    pastColumn->addWidget(RbPrzeszlePomin);
+    GbPrzeszle->hide();
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ExportBtn);
     buttons->addWidget(CancelBtn);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(GbPrzeszle);
     layout->addLayout(buttons);
 
+    ConnectGuarded(RbZaznaczone, &QRadioButton::clicked, this, &TEksportFrm::ScopeClick);
+    ConnectGuarded(RbWszystkie, &QRadioButton::clicked, this, &TEksportFrm::ScopeClick);
     ConnectGuarded(ExportBtn, &QPushButton::clicked, this, &TEksportFrm::ExportBtnClick);
     ConnectGuarded(BrowseBtn, &QPushButton::clicked, this, &TEksportFrm::BrowseBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -83,7 +121,54 @@ TEksportFrm::TEksportFrm(BankList list, const QList<qint32> &ids, QWidget *paren
 int TEksportFrm::ShowExport()
 {
     written_ = 0;
+    ScopeClick();
     return ModalSeam::run(*this) == QDialog::Accepted ? written_ : 0;
+}
+
+bool TEksportFrm::allChosen() const
+{
+    return RbWszystkie->isChecked();
+}
+
+QList<BankOrder> TEksportFrm::chosenOrders() const
+{
+    if (allChosen())
+        return LoadBankOrders(list_, {});
+    return RbZaznaczone->isChecked() ? LoadBankOrders(list_, ids_) : QList<BankOrder>();
+}
+
+void TEksportFrm::ScopeClick()
+{
+    showPastDated(PastDated(WithoutRefused(chosenOrders()), QDate::currentDate()));
+}
+
+void TEksportFrm::showPastDated(const QList<BankOrder> &past)
+{
+    lbPrzeszle->setText(PastDatedNames(past));
+    GbPrzeszle->setVisible(!past.isEmpty());
+    adjustSize();
+}
+
+bool TEksportFrm::confirmAll(const QList<BankOrder> &orders) const
+{
+    QDate first, last;
+    int undated = 0;
+    for (const BankOrder &order : orders) {
+        if (!DateValue::isSet(order.TransferDate)) {
+            ++undated;
+            continue;
+        }
+        if (!first.isValid() || order.TransferDate < first)
+            first = order.TransferDate;
+        if (!last.isValid() || order.TransferDate > last)
+            last = order.TransferDate;
+    }
+    QString what = QStringLiteral("Eksport obejmie wszystkie przelewy wykazu: %1").arg(orders.size());
+    if (first.isValid())
+        what += QStringLiteral(", z datą przelewu od %1 do %2").arg(shownDate(first), shownDate(last));
+    if (undated > 0)
+        what += QStringLiteral(", bez daty: %1").arg(undated);
+    return DM->AskConfirmation(what + QStringLiteral(".\n\nWyeksportować je wszystkie?"));
 }
 
 void TEksportFrm::BrowseBtnClick()
@@ -110,13 +195,34 @@ void TEksportFrm::ExportBtnClick()
     settings.setValue(CodePageKey, CodePages::Name(page));
     settings.setValue(ProfileKey, profile.Name);
 
-    const QList<BankOrder> orders = LoadBankOrders(list_, ids_);
-    const QList<BankOrder> kept = WithoutRefused(orders);
+    if (!RbZaznaczone->isChecked() && !allChosen()) {
+        DM->ShowWarning(QStringLiteral("Wybierz, które przelewy wyeksportować: zaznaczone czy wszystkie z wykazu."));
+        RbWszystkie->setFocus();
+        return;
+    }
+    const QList<BankOrder> orders = chosenOrders();
+    if (allChosen() && !orders.isEmpty() && !confirmAll(orders))
+        return;
+    const QDate today = QDate::currentDate();
+    QList<BankOrder> kept = WithoutRefused(orders);
+    if (const QList<BankOrder> past = PastDated(kept, today); !past.isEmpty()) {
+        // Read again at this moment: the orders named when the window opened may have changed.
+        showPastDated(past);
+        if (!RbPrzeszleDzis->isChecked() && !RbPrzeszlePomin->isChecked()) {
+            DM->ShowWarning(QStringLiteral("Przelewy z datą przeszłą: %1.\n"
+                                           "Wybierz, czy przenieść je na dziś, czy pominąć.")
+                                .arg(PastDatedNames(past)));
+            RbPrzeszleDzis->setFocus();
+            return;
+        }
+        if (RbPrzeszlePomin->isChecked())
+            kept = WithoutPastDated(kept, today);
+    }
     if (kept.isEmpty()) {
         QStringList reasons;
         for (const BankRefusal &refusal : BankRefusals(orders))
             reasons << refusal.Reason;
-        DM->ShowWarning(QStringLiteral("Żaden przelew nie nadaje się do pliku do banku.") +
+        DM->ShowWarning(QStringLiteral("Żaden przelew nie trafia do pliku do banku.") +
                         (reasons.isEmpty() ? QString() : QStringLiteral("\n\n") + reasons.join(u'\n')));
         return;
     }
@@ -129,7 +235,7 @@ void TEksportFrm::ExportBtnClick()
                                      .arg(kept.size())))
             return;
     }
-    const auto file = WriteBankFile(kept, page, profile, QDate::currentDate());
+    const auto file = WriteBankFile(kept, page, profile, today);
     if (const auto *fault = std::get_if<BankFileFault>(&file)) {
         DM->ShowWarning(fault->Message + QStringLiteral("\nPlik nie został zapisany."));
         return;

@@ -76,7 +76,8 @@ QComboBox *NewIdentifierTypeList(QWidget *parent)
                       {QStringLiteral("R - REGON"), QStringLiteral("R")},
                       {QStringLiteral("P - PESEL"), QStringLiteral("P")},
                       {QStringLiteral("1 - Dowód osobisty"), QStringLiteral("1")},
-                      {QStringLiteral("2 - Paszport"), QStringLiteral("2")}});
+                      {QStringLiteral("2 - Paszport"), QStringLiteral("2")},
+                      {QStringLiteral("3 - Inny dokument tożsamości"), QStringLiteral("3")}});
 }
 
 QComboBox *NewFormSymbolList(QWidget *parent)

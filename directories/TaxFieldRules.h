@@ -24,7 +24,8 @@ void TypeUpperCase(QLineEdit *line);
 
 // "Rodzaj rachunku" (EdRodzajRach): "PIT", "VAT", "CIT", "PCC", "(inny)", stored as P, V, C, K, I.
 QComboBox *NewAccountKindList(QWidget *parent);
-// "Typ identyfikatora" (EdTyp): "N - NIP", "R - REGON", "P - PESEL", "1 - Dowód osobisty", "2 - Paszport".
+// "Typ identyfikatora" (EdTyp): "N - NIP", "R - REGON", "P - PESEL", "1 - Dowód osobisty", "2 - Paszport",
+// "3 - Inny dokument tożsamości".
 QComboBox *NewIdentifierTypeList(QWidget *parent);
 // "Symbol formularza lub płatności" (EdSymbol): free text of at most 6 characters in
 // upper case, or one of the usual symbols.

@@ -187,8 +187,13 @@ void TPodatkowyFrm::PostBtnClick()
          QStringLiteral("Numer rachunku bankowego zobowiązanego jest nieprawidłowy."), nullptr},
         {[&f] { return IsBlank(f.EdNazwa1_Nad); }, QStringLiteral("Nazwa zobowiązanego musi być podana."),
          f.EdNazwa1_Nad},
+        // A bank refuses a tax transfer whose tags lack the identifier or the symbol.
+        {[&f] { return IsBlank(f.EdNIP); }, QStringLiteral("NIP lub identyfikator uzupełniający musi być podany."),
+         f.EdNIP},
         {[&f] { return !IsTaxPeriodValid(f.EdOkres->text()); }, QStringLiteral("Podany okres jest nieprawidłowy."),
          f.EdOkres},
+        {[&f] { return f.EdSymbol->currentText().trimmed().isEmpty(); },
+         QStringLiteral("Symbol formularza lub płatności musi być podany."), f.EdSymbol},
         // Something typed that is no date must not be stored as "no date".
         {[this] { return EdData->HasInvalidText(); }, QStringLiteral("Nieprawidłowa data."), EdData},
     });

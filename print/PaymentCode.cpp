@@ -12,7 +12,8 @@ constexpr int CaptionPoints = 8;
 
 bool HasPaymentCode(const TZwykly &record)
 {
-    return record.IsTransfer && IsValidAccount(record.RecipientAccount);
+    // The account check lets a blank account pass as "not given"; a code needs all 26 digits.
+    return record.IsTransfer && !IsBlankIdentifier(record.RecipientAccount) && IsValidAccount(record.RecipientAccount);
 }
 
 void DrawPaymentCode(TPrn &prn, const QPoint &corner, const TZwykly &record)

@@ -9,7 +9,7 @@ class TPrn;
 // The payment code of an ordinary transfer, printed beside the form in a preview or a PDF
 // file, so that it can be paid from a phone's banking app without paper.
 
-// Only a transfer to a valid account can be paid by the code; a cash deposit is paid at the counter.
+// Only a transfer to a valid account of 26 digits can be paid by the code; a cash deposit is paid at the counter.
 bool HasPaymentCode(const TZwykly &record);
 
 // The code, 40 mm square, with its corner at the device position, and a caption under it;

@@ -1,4 +1,5 @@
 #include "BankFile.h"
+#include "Typy.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,26 @@ BankOrder order()
             .SenderName = {QStringLiteral("Biuro Bilans")},
             .RecipientName = {QStringLiteral("Hurtownia Żubr"), QStringLiteral("Białystok")},
             .Title = {QStringLiteral("Faktura 1")},
-            .IsTax = false};
+            .IsTax = false,
+            .MissingTaxTags = {}};
+}
+
+// Order 9 as the tax list gives it, every tag filled unless the change empties one.
+BankOrder taxOrder(const std::function<void(TPodatkowy &)> &change)
+{
+    TPodatkowy tax;
+    tax.Id = 9;
+    tax.SetAmount(Money::fromGrosze(421000));
+    tax.SenderAccount = Sender;
+    tax.RecipientAccount = Recipient;
+    tax.SenderName1 = QStringLiteral("Jan Kowalski");
+    tax.RecipientName1 = QStringLiteral("Urząd Skarbowy");
+    tax.PayerIdentifierType = QStringLiteral("N");
+    tax.PayerIdentifier = QStringLiteral("526-104-08-28");
+    tax.Period = QStringLiteral("26M11");
+    tax.FormSymbol = QStringLiteral("VAT-7");
+    change(tax);
+    return BankOrder::FromTax(tax);
 }
 
 QString written(const BankOrder &o, CodePage page, const BankProfile &profile = BankProfile::All().first())
@@ -52,6 +72,24 @@ TEST(BankFile, OneLineAnOrderWithItsFieldsInPlace)
         {"a line longer than 35 characters is cut",
          [](BankOrder &o) { o.Title = {QString(36, u'x'), QStringLiteral("b")}; },
          "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|x|b\""},
+        {"a name breaks at the last space that fits, never inside a word",
+         [](BankOrder &o) { o.RecipientName = {QStringLiteral("Spółdzielnia Mieszkaniowa Zorza w Łódź")}; },
+         ",\"Spółdzielnia Mieszkaniowa Zorza w|Łódź\","},
+        {"a space right after the 35th character",
+         [](BankOrder &o) { o.Title = {QString(35, u'x') + QStringLiteral(" b")}; },
+         "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|b\""},
+        {"a tax title breaks in front of a tag, never inside one",
+         [](BankOrder &o) {
+             o.IsTax = true;
+             o.Title = {QStringLiteral("/TI/N5261040828/OKR/26M11/SFP/PIT-36L/TXT/ZAL 2003")};
+         },
+         ",\"/TI/N5261040828/OKR/26M11|/SFP/PIT-36L/TXT/ZAL 2003\","},
+        {"a tag that would end the line is moved whole",
+         [](BankOrder &o) {
+             o.IsTax = true;
+             o.Title = {QStringLiteral("/TI/N5261040828/OKR/26M11/SFP/VAT7/TXT/ZAL")};
+         },
+         ",\"/TI/N5261040828/OKR/26M11/SFP/VAT7|/TXT/ZAL\","},
         {"an empty first line is kept as a line", [](BankOrder &o) { o.Title = {QString(), QStringLiteral("b")}; },
          ",\"|b\","},
         {"a tax order takes the profile's classification", [](BankOrder &o) { o.IsTax = true; },
@@ -128,6 +166,19 @@ TEST(BankFile, RefusedOrdersAreNamedAndLeftOut)
         {"no amount", [](BankOrder &o) { o.Amount = Money(); }, "kwota nie jest dodatnią liczbą groszy"},
         {"a fraction of a grosz", [](BankOrder &o) { o.Amount = Money::fromRaw(12345); },
          "kwota nie jest dodatnią liczbą groszy"},
+        {"a tax order with its tags", [](BankOrder &o) { o = taxOrder([](TPodatkowy &) {}); }, nullptr},
+        {"a tax order whose identifier holds separators only",
+         [](BankOrder &o) { o = taxOrder([](TPodatkowy &t) { t.PayerIdentifier = QStringLiteral(" - "); }); },
+         "brak identyfikatora zobowiązanego"},
+        {"a tax order without anything its tags need",
+         [](BankOrder &o) {
+             o = taxOrder([](TPodatkowy &t) {
+                 t.PayerIdentifier.clear();
+                 t.PayerIdentifierType = QStringLiteral(" ");
+                 t.FormSymbol.clear();
+             });
+         },
+         "brak identyfikatora zobowiązanego, typu identyfikatora, symbolu formularza"},
     };
     for (const auto &row : rows) {
         BankOrder o = order();
@@ -146,4 +197,33 @@ TEST(BankFile, RefusedOrdersAreNamedAndLeftOut)
         ASSERT_EQ(kept.size(), 1) << row.what;
         EXPECT_EQ(kept.first().Id, 7) << row.what;
     }
+}
+
+TEST(BankFile, PastDatedOrdersAreNamedAndCanBeLeftOut)
+{
+    const struct {
+        const char *what;
+        QDate date;
+        bool past;
+    } rows[] = {
+        {"no date", QDate(), false},
+        {"the zero date is no date", QDate(1899, 12, 30), false},
+        {"yesterday", Today.addDays(-1), true},
+        {"today", Today, false},
+        {"tomorrow", Today.addDays(1), false},
+    };
+    for (const auto &row : rows) {
+        BankOrder o = order();
+        o.TransferDate = row.date;
+        EXPECT_EQ(PastDated({o}, Today).size(), row.past ? 1 : 0) << row.what;
+        EXPECT_EQ(WithoutPastDated({o}, Today).size(), row.past ? 0 : 1) << row.what;
+    }
+    QList<BankOrder> many;
+    for (int id = 1; id <= 12; ++id) {
+        many << order();
+        many.last().Id = id;
+        many.last().TransferDate = QDate(2026, 11, id);
+    }
+    EXPECT_EQ(PastDatedNames(many.mid(0, 2)), QStringLiteral("Przelew nr 1 (01.11.2026), Przelew nr 2 (02.11.2026)"));
+    EXPECT_TRUE(PastDatedNames(many).endsWith(QStringLiteral("Przelew nr 10 (10.11.2026), i 2 innych")));
 }

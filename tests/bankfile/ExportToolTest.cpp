@@ -127,13 +127,24 @@ TEST_F(ExportToolTest, WhatTheToolRefusesLeavesNoFileOrTheOldOneAsItWas)
         {"a quote in a title", {"--ids", "6", "zwykle"}, 1,
          "Przelew nr 6: pole „Tytuł” zawiera znak „\"” (U+0022), którego plik do banku nie przenosi."},
         {"a database that cannot be opened", {"zwykle"}, 1, "cannot open the database"},
+        {"an unknown past value", {"--past", "never", "zwykle"}, 2, "usage:"},
+        {"a number no order carries", {"--ids", "1,99,98", "zwykle"}, 1,
+         "nie ma w wykazie przelewów o numerach: 99, 98; plik nie został zapisany"},
+        {"only a refused order", {"--ids", "2", "zwykle"}, 1,
+         "żaden przelew nie trafił do pliku; plik nie został zapisany"},
+        {"a past-dated order left out", {"--past", "skip", "--ids", "7", "zwykle"}, 1,
+         "pominięte z datą przeszłą: Przelew nr 7 (02.01.2020)"},
     };
     db.execute({QStringLiteral("insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, "
                                "KONTO_NAD, TYTUL1_ZAPL, DATA_WPR) values (5, 'Sklep', '72114020040000360254826891', "
                                "'T', 10, 'Biuro', '61109010140000071219812874', 'Zaliczka 100 €', current_timestamp)"),
                 QStringLiteral("insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, "
                                "KONTO_NAD, TYTUL1_ZAPL, DATA_WPR) values (6, 'Sklep', '72114020040000360254826891', "
-                               "'T', 10, 'Biuro', '61109010140000071219812874', 'Umowa \"A\"', current_timestamp)")});
+                               "'T', 10, 'Biuro', '61109010140000071219812874', 'Umowa \"A\"', current_timestamp)"),
+                QStringLiteral("insert into ZWYKLE (PRZELEWID, NAZWA1_ODB, KONTO_ODB, PRZELEW, KWOTA, NAZWA1_NAD, "
+                               "KONTO_NAD, TYTUL1_ZAPL, DATA_PRZEK, DATA_WPR) values (7, 'Sklep', "
+                               "'72114020040000360254826891', 'T', 10, 'Biuro', '61109010140000071219812874', 'Czynsz', "
+                               "'2020-01-02', current_timestamp)")});
     const QByteArray before("what was there before\r\n");
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);

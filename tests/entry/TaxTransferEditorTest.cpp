@@ -142,12 +142,14 @@ public:
         click(dialog, "PostBtn");
         return dialog.result() == QDialog::Accepted;
     }
-    // Everything a transfer needs: the authority, an amount, the payer.
+    // Everything a transfer needs: the authority, an amount, the payer (and with it the
+    // identifier), the form symbol.
     void fillRequired(QDialog &dialog)
     {
         chooseAuthority(dialog);
         amount(dialog)->SetValue(Money::fromGrosze(150000));
         choosePayer(dialog);
+        list(dialog, "EdSymbol")->setEditText(QStringLiteral("PIT-4"));
     }
 
     int storedCount()
@@ -356,6 +358,9 @@ TEST_F(TaxTransferEditorTest, TheIdentifierFollowsThePayerAndItsType)
         {"PESEL", [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("P - PESEL")); }, QStringLiteral("44051401359")},
         {"passport leaves it", [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("2 - Paszport")); },
          QStringLiteral("44051401359")},
+        {"another identity document leaves it",
+         [](auto &, QDialog &d) { pick(d, "EdTyp", QStringLiteral("3 - Inny dokument tożsamości")); },
+         QStringLiteral("44051401359")},
     };
     edit(true, [&](QDialog &dialog) {
         for (const auto &step : steps) {
@@ -410,6 +415,10 @@ TEST_F(TaxTransferEditorTest, SavingChecksInOrderStopsAtTheFirstFaultAndOnlyWarn
          {"Numer rachunku bankowego zobowiązanego jest nieprawidłowy."}, nullptr},
         {"no payer", [](QDialog &d) { line(d, "EdNazwa1_Nad")->clear(); }, {"Nazwa zobowiązanego musi być podana."},
          "EdNazwa1_Nad"},
+        {"an identifier of blanks", [](QDialog &d) { line(d, "EdNIP")->setText(QStringLiteral("  ")); },
+         {"NIP lub identyfikator uzupełniający musi być podany."}, "EdNIP"},
+        {"no form symbol", [](QDialog &d) { list(d, "EdSymbol")->setEditText(QString()); },
+         {"Symbol formularza lub płatności musi być podany."}, "EdSymbol"},
         {"a thirteenth month", [](QDialog &d) { line(d, "EdOkres")->setText(QStringLiteral("05M13")); },
          {"Podany okres jest nieprawidłowy."}, "EdOkres"},
         {"a decade is not examined", [](QDialog &d) { line(d, "EdOkres")->setText(QStringLiteral("05D99")); }, {},
@@ -548,18 +557,20 @@ TEST_F(TaxTransferEditorTest, ARowAnotherToolWroteShowsWhatItHoldsOrWarnsAndNeve
         {"an identifier too long as written loses its separators", "1500", "'" + PayerAccount + "'",
          "'PL 123-456-32-18'", FormatAccount(PayerAccount), "PL1234563218", {}, "1500.00", PayerAccount,
          "PL1234563218"},
-        {"an identifier whose digits do not fit is never cut", "1500", "'" + PayerAccount + "'",
+        {"an identifier whose digits do not fit is never cut, nor stored as none", "1500", "'" + PayerAccount + "'",
          "'1234-5678-9012-3456'", FormatAccount(PayerAccount), "",
          {"NIP lub identyfikator uzupełniający „1234-5678-9012-3456” nie mieści się w polu (najwyżej 14 znaków); "
-          "wpisz go ręcznie."},
-         "1500.00", PayerAccount, ""},
+          "wpisz go ręcznie.",
+          "NIP lub identyfikator uzupełniający musi być podany."},
+         "1500.00", PayerAccount, "1234-5678-9012-3456"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         db.execute({QStringLiteral("delete from PODATKOWE"),
                     QStringLiteral("insert into PODATKOWE (PRZELEWID, ODBIORCAID, NAZWA1_ODB, KONTO_ODB, RODZAJ_RACH, "
-                                   "PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, IDENTYF, TYPIDENTYF, OKRES, DATA_WPR) values (500, 1, "
-                                   "'Urząd', '%1', 'P', 'T', %2, 'Jan', %3, %4, 'N', '24M01', current_timestamp)")
+                                   "PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, IDENTYF, TYPIDENTYF, OKRES, SYMBOLFORM, "
+                                   "DATA_WPR) values (500, 1, 'Urząd', '%1', 'P', 'T', %2, 'Jan', %3, %4, 'N', "
+                                   "'24M01', 'PIT-4', current_timestamp)")
                         .arg(Pit, row.amount, row.payerAccount, row.identifier)});
         dm.ReopenTaxList(500);
         messages.warnings.clear();

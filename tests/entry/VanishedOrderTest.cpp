@@ -34,8 +34,8 @@ TEST(VanishedOrder, EveryEditorTellsTheOrderIsGoneAndChangesNoOther)
          &TDM::Zwykle, [](TDM &dm) { dm.ReopenOrdinaryList(0); }, [] { return TZwyklyFrm().ShowCurrent(); }},
         {"tax", "TPodatkowyFrm", "PODATKOWE",
          "insert into PODATKOWE (PRZELEWID, NAZWA1_ODB, KONTO_ODB, RODZAJ_RACH, PRZELEW, KWOTA, NAZWA1_NAD, KONTO_NAD, "
-         "IDENTYF, TYPIDENTYF, OKRES, DATA_WPR) values (%1, 'Urząd', '" + Account + "', 'P', 'T', 10, 'Jan', '"
-             + Account + "', 'ABC', 'N', '24M01', current_timestamp)",
+         "IDENTYF, TYPIDENTYF, OKRES, SYMBOLFORM, DATA_WPR) values (%1, 'Urząd', '" + Account + "', 'P', 'T', 10, "
+         "'Jan', '" + Account + "', 'ABC', 'N', '24M01', 'PIT-4', current_timestamp)",
          &TDM::Podatkowe, [](TDM &dm) { dm.ReopenTaxList(0); }, [] { return TPodatkowyFrm().ShowCurrent(); }},
         {"ZUS", "TZUSFrm", "ZUS",
          "insert into ZUS (PRZELEWID, PRZELEW, TYP_WPL_51, KWOTA_51, KWOTA_52, KWOTA_53, KONTO_NAD, NAZWA1_NAD, "

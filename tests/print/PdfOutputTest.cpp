@@ -176,6 +176,8 @@ TEST_F(PdfOutputTest, APdfAndThePreviewCarryThePaymentCodeOfAnOrdinaryTransfer)
     TZwykly deposit = firm;
     deposit.IsTransfer = false;
     const TZwykly invalidAccount = Samples::ordinary();
+    TZwykly blankAccount = firm;
+    blankAccount.RecipientAccount = QStringLiteral("__ ____ ____ ____ ____ ____ ____");
     const struct {
         const char *what;
         const TZwykly &record;
@@ -193,6 +195,7 @@ TEST_F(PdfOutputTest, APdfAndThePreviewCarryThePaymentCodeOfAnOrdinaryTransfer)
         {"a cash deposit is paid at the counter", deposit, 0, false, 1, nullptr},
         {"a cash deposit on K-117 gets no page of its own", deposit, 1, false, 2, nullptr},
         {"an account that fails its check", invalidAccount, 0, false, 1, nullptr},
+        {"no account at all", blankAccount, 0, false, 1, nullptr},
         // Last: the preview leaves the print dialog cancelled.
         {"the preview", firm, 0, true, 1,
          "|PL|72114020040000360254826891|123450|Zakład Usług Łącznoś|Faktura 12/2004 zapłata za żółte|||"},
