@@ -9,6 +9,7 @@
 #include "FOdsetkiTbl.h"
 #include "FOfertaFrm.h"
 #include "FSzukajFrm.h"
+#include "Guide.h"
 #include "ListRefresher.h"
 #include "ModalSeam.h"
 #include "Pictures.h"
@@ -235,6 +236,8 @@ void TMainFrm::createMenu()
 
     QMenu *information = bar->addMenu(QStringLiteral("Informacje"));
     information->setObjectName(QStringLiteral("InformacjeMnu"));
+    ConnectGuarded(menuAction(information, "PodrecznikMnu", QStringLiteral("&Podręcznik")), &QAction::triggered, this,
+                   &TMainFrm::PodrecznikMnuClick);
     ConnectGuarded(menuAction(information, "OfertaMnu", QStringLiteral("Oferta")), &QAction::triggered, this,
                    &TMainFrm::OfertaMnuClick);
     information->addSeparator();
@@ -537,6 +540,11 @@ void TMainFrm::SzablonyPodatMnuClick()
 {
     TSzablPodatTbl list(this);
     list.ShowList();
+}
+
+void TMainFrm::PodrecznikMnuClick()
+{
+    OpenGuide();
 }
 
 void TMainFrm::OfertaMnuClick()

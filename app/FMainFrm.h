@@ -59,6 +59,7 @@ public:
     void OdsetkiMnuClick();
     void EksportMnuClick();
     void SzablonyPodatMnuClick();
+    void PodrecznikMnuClick();
     void OfertaMnuClick();
     void OprogramieMnuClick();
 

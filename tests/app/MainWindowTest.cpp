@@ -3,10 +3,12 @@
 #include "DatasetGrid.h"
 #include "DisplayFormat.h"
 #include "FSzukajFrm.h"
+#include "Guide.h"
 #include "SettingsSandbox.h"
 #include "TDrukFrm.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -14,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -304,6 +307,43 @@ TEST_F(MainWindow, MenuLeadsToTheInformationWindowsAndHidesTaxTemplates)
     EXPECT_TRUE(texts.contains("Oprogramowanie dla biur rachunkowych:"));
 }
 
+namespace {
+
+// Stands in for the desktop's browser: keeps what it was asked to open.
+class BrowserStandIn : public QObject
+{
+    Q_OBJECT
+public:
+    BrowserStandIn() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~BrowserStandIn() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+}
+
+// The guide the build and the package put beside the program, with every picture it shows.
+TEST_F(MainWindow, TheGuideOpensInTheBrowserWithItsPictures)
+{
+    BrowserStandIn browser;
+    action("PodrecznikMnu")->trigger();
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
+    ASSERT_EQ(browser.opened, QList<QUrl>{QUrl::fromLocalFile(GuidePath())});
+    QFile page(GuidePath());
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains("Kilka stanowisk z jedną bazą"));
+    EXPECT_FALSE(html.contains("README"));
+    static const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\""));
+    int pictures = 0;
+    for (const QRegularExpressionMatch &found : picture.globalMatch(html)) {
+        ++pictures;
+        EXPECT_TRUE(QFileInfo(QFileInfo(GuidePath()).dir(), found.captured(1)).exists()) << found.captured(1).toStdString();
+    }
+    EXPECT_GE(pictures, 10);
+}
+
 TEST_F(MainWindow, SystemCloseAndTheCloseButtonCloseTheWindow)
 {
     frm->show();
@@ -367,3 +407,5 @@ TEST_F(MainWindow, ATransferWithAnUnreadableAmountIsNeitherEditedNorPrinted)
     }
     EXPECT_TRUE(modal.titles.isEmpty());
 }
+
+#include "MainWindowTest.moc"
