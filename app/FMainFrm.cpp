@@ -9,6 +9,7 @@
 #include "FOdsetkiTbl.h"
 #include "FOfertaFrm.h"
 #include "FSzukajFrm.h"
+#include "Guide.h"
 #include "ListRefresher.h"
 #include "ModalSeam.h"
 #include "Pictures.h"
@@ -29,9 +30,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,10 +49,7 @@ constexpr int ButtonHeight = 45;
 const QString AmountFormat = QStringLiteral("# ##0.00");
 
 const QString PositionSection = QStringLiteral("Form");
-constexpr int DefaultTop = 0;
-constexpr int DefaultLeft = 0;
-constexpr int DefaultWidth = 760;
-constexpr int DefaultHeight = 400;
+constexpr int FirstStartHeight = 400;
 
 QToolButton *toolButton(QWidget *parent, const char *name, const QString &caption, ToolbarPicture picture)
 {
@@ -205,7 +205,10 @@ void TMainFrm::createMenu()
     for (DatasetGrid *grid : {ZwykleGrid, PodatkoweGrid, RxDBGrid1})
         grid->addAction(refresh);
     RxDBGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    AddBackupEntries(system, this, [this] { UpdateButtons(); });
+    AddBackupEntries(system, this, [this] {
+        ShowDatabaseName();
+        UpdateButtons();
+    });
     ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
                    &TMainFrm::Zamknij1Click);
 
@@ -233,6 +236,8 @@ void TMainFrm::createMenu()
 
     QMenu *information = bar->addMenu(QStringLiteral("Informacje"));
     information->setObjectName(QStringLiteral("InformacjeMnu"));
+    ConnectGuarded(menuAction(information, "PodrecznikMnu", QStringLiteral("&Podręcznik")), &QAction::triggered, this,
+                   &TMainFrm::PodrecznikMnuClick);
     ConnectGuarded(menuAction(information, "OfertaMnu", QStringLiteral("Oferta")), &QAction::triggered, this,
                    &TMainFrm::OfertaMnuClick);
     information->addSeparator();
@@ -244,6 +249,8 @@ bool TMainFrm::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
+    else if (event->type() == QEvent::Show)
+        ShowDatabaseName();
     return QMainWindow::event(event);
 }
 
@@ -284,14 +291,34 @@ QString TMainFrm::PositionFilePath()
         + QStringLiteral("/Tevalo/Zanderol.ini");
 }
 
+void TMainFrm::ShowDatabaseName()
+{
+    const QString database = DM->Baza.databaseName();
+    setWindowTitle(database.isEmpty() ? QStringLiteral("Zanderol") : QStringLiteral("Zanderol – %1").arg(database));
+}
+
+QRect TMainFrm::FirstStartGeometry() const
+{
+    int listWidth = 0;
+    for (const DatasetGrid *grid : {ZwykleGrid, PodatkoweGrid, RxDBGrid1})
+        listWidth = std::max(listWidth, grid->FullWidth());
+    // The tabs' frame around a list, as the tabs' size hint counts it around a page.
+    const int around = PageControl->sizeHint().width() - ZwykleGrid->sizeHint().width();
+    const QRect area = screen()->availableGeometry();
+    const QSize size(std::min(listWidth + around, area.width()), std::min(FirstStartHeight, area.height()));
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area);
+}
+
 void TMainFrm::RestoreWindowPosition()
 {
+    // A key missing from the file takes the first start's value.
+    const QRect first = FirstStartGeometry();
     QSettings file(PositionFilePath(), QSettings::IniFormat);
     file.beginGroup(PositionSection);
-    const int top = file.value(QStringLiteral("Top"), DefaultTop).toInt();
-    const int left = file.value(QStringLiteral("Left"), DefaultLeft).toInt();
-    const int width = file.value(QStringLiteral("Width"), DefaultWidth).toInt();
-    const int height = file.value(QStringLiteral("Height"), DefaultHeight).toInt();
+    const int top = file.value(QStringLiteral("Top"), first.top()).toInt();
+    const int left = file.value(QStringLiteral("Left"), first.left()).toInt();
+    const int width = file.value(QStringLiteral("Width"), first.width()).toInt();
+    const int height = file.value(QStringLiteral("Height"), first.height()).toInt();
     move(left, top);
     resize(width, height);
 }
@@ -509,6 +536,11 @@ void TMainFrm::SzablonyPodatMnuClick()
 {
     TSzablPodatTbl list(this);
     list.ShowList();
+}
+
+void TMainFrm::PodrecznikMnuClick()
+{
+    OpenGuide();
 }
 
 void TMainFrm::OfertaMnuClick()

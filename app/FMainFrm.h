@@ -12,7 +12,8 @@ class TDrukFrm;
 // The program's home: the three lists of transfers on their tabs, the toolbar that
 // acts on the row of the visible list, and the menu. Created after the data module
 // (its grids show the module's lists, which the connection opens later); keeps its
-// position and size between runs in the per-user position file.
+// position and size between runs in the per-user position file. On a first start it
+// shows every column of its lists, as far as the screen allows, in the screen's middle.
 class TMainFrm : public QMainWindow
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     QList<qint32> SelectedIds() const;
 
     void UpdateButtons();
+    // The title names the open database (its file, or host:path on a server).
+    void ShowDatabaseName();
     void RestoreWindowPosition();
     void SaveWindowPosition();
 
@@ -56,6 +59,7 @@ public:
     void OdsetkiMnuClick();
     void EksportMnuClick();
     void SzablonyPodatMnuClick();
+    void PodrecznikMnuClick();
     void OfertaMnuClick();
     void OprogramieMnuClick();
 
@@ -67,6 +71,7 @@ private:
     void createPages();
     void createMenu();
     Dataset &VisibleList() const;
+    QRect FirstStartGeometry() const;
     void ReopenVisibleList(qint32 id);
 
     TDrukFrm *printDialog_ = nullptr;

@@ -5,6 +5,7 @@
 #include "ErrorReport.h"
 #include "FDM.h"
 #include "FbError.h"
+#include "FileChooser.h"
 #include "MessageSeam.h"
 #include "ModalSeam.h"
 
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -26,7 +26,8 @@ bool onServer(const QString &databaseName)
     return colon > 1;
 }
 
-// The directory of the open database, where its copies are offered to go.
+// The directory of the open database: where a restored database is offered to go, and
+// on a server where the server writes its copies.
 QString databaseDirectory(const QString &databaseName)
 {
     const QString path = onServer(databaseName) ? databaseName.mid(databaseName.indexOf(u':') + 1) : databaseName;
@@ -38,19 +39,20 @@ QString stem(const QString &databaseName)
     return QFileInfo(databaseName.mid(onServer(databaseName) ? databaseName.indexOf(u':') + 1 : 0)).completeBaseName();
 }
 
-// The user's file name through the program's file dialog (headless-testable, the same on every desktop).
-QString chooseFile(QWidget *window, const QString &title, const QString &proposed, const QString &filter, bool saving)
+const QString BackupFolders = QStringLiteral("Kopie");
+
+// Where copies of a local database are offered to go and looked for: a folder the user
+// finds again (not the hidden one beside the database, which goes with the computer).
+// A server's copy is written by the server, into a folder of its own machine.
+QString backupFolder(const QString &databaseName)
 {
-    QFileDialog chooser(window, title, proposed, filter);
-    chooser.setObjectName(saving ? QStringLiteral("ZapiszPlikDlg") : QStringLiteral("OtworzPlikDlg"));
-    chooser.setOption(QFileDialog::DontUseNativeDialog);
-    chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    chooser.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!proposed.isEmpty())
-        chooser.selectFile(proposed);
-    if (ModalSeam::run(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
-        return {};
-    return chooser.selectedFiles().first();
+    return onServer(databaseName) ? databaseDirectory(databaseName) : UserFolder(BackupFolders);
+}
+
+void rememberBackupFolder(const QString &databaseName, const QString &file)
+{
+    if (!onServer(databaseName))
+        RememberFolder(BackupFolders, file);
 }
 
 void inform(QWidget *window, const QString &title, const QString &text)
@@ -98,11 +100,12 @@ void KopiaMnuClick(QWidget *window)
 {
     const QString database = DM->Baza.databaseName();
     const QString server = onServer(database) ? QStringLiteral(" (ścieżka na serwerze)") : QString();
-    const QString file = chooseFile(window, QStringLiteral("Kopia zapasowa – zapisz do pliku") + server,
-                                    dated(databaseDirectory(database), stem(database), QStringLiteral(".fbk")),
+    const QString file = ChooseFile(window, QStringLiteral("Kopia zapasowa – zapisz do pliku") + server,
+                                    dated(backupFolder(database), stem(database), QStringLiteral(".fbk")),
                                     QStringLiteral("Kopie zapasowe (*.fbk);;Wszystkie pliki (*)"), true);
     if (file.isEmpty())
         return;
+    rememberBackupFolder(database, file);
     try {
         withProgress(window, QStringLiteral("Kopia zapasowa"),
                      [&](const BackupProgress &progress) { BackupDatabase(database, file, progress); });
@@ -118,11 +121,12 @@ void OdtworzMnuClick(QWidget *window, const std::function<void()> &afterSwitch)
     const QString open = DM->Baza.databaseName();
     const bool server = onServer(open);
     const QString where = server ? QStringLiteral(" (ścieżka na serwerze)") : QString();
-    const QString backup = chooseFile(window, QStringLiteral("Odtwórz z kopii – plik kopii") + where, databaseDirectory(open),
+    const QString backup = ChooseFile(window, QStringLiteral("Odtwórz z kopii – plik kopii") + where, backupFolder(open),
                                       QStringLiteral("Kopie zapasowe (*.fbk);;Wszystkie pliki (*)"), false);
     if (backup.isEmpty())
         return;
-    const QString path = chooseFile(window, QStringLiteral("Odtwórz z kopii – nowy plik bazy") + where,
+    rememberBackupFolder(open, backup);
+    const QString path = ChooseFile(window, QStringLiteral("Odtwórz z kopii – nowy plik bazy") + where,
                                     dated(databaseDirectory(open), stem(open) + QStringLiteral("-odtworzona"), QStringLiteral(".fdb")),
                                     QStringLiteral("Bazy danych Firebird (*.fdb);;Wszystkie pliki (*)"), true);
     if (path.isEmpty())

@@ -107,15 +107,11 @@ void OrdinaryOrderFields::AddRows(QGridLayout *grid, int &row) const
     lineRow(EdTytul2, lbTytul2);
 }
 
-QList<QWidget *> OrdinaryOrderFields::FocusChain(QWidget *afterSender) const
+QList<QWidget *> OrdinaryOrderFields::FocusChain() const
 {
-    QList<QWidget *> chain{EdNazwa1_Odb, EdNazwa2_Odb, EdKonto_Odb,
-                           EdOperacja->findChild<QWidget *>(QStringLiteral("Wplata")),
-                           EdOperacja->findChild<QWidget *>(QStringLiteral("Przelew")), EdKwota, EdKonto_Nad};
-    if (afterSender)
-        chain << afterSender;
-    chain << EdNazwa1_Nad << EdNazwa2_Nad << EdTytul1 << EdTytul2;
-    return chain;
+    return {EdNazwa1_Odb, EdNazwa2_Odb, EdKonto_Odb, EdOperacja->findChild<QWidget *>(QStringLiteral("Wplata")),
+            EdOperacja->findChild<QWidget *>(QStringLiteral("Przelew")), EdKwota, EdKonto_Nad, EdNazwa1_Nad,
+            EdNazwa2_Nad, EdTytul1, EdTytul2};
 }
 
 void OrdinaryOrderFields::OdbiorcaBtnClick()

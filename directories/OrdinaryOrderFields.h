@@ -33,9 +33,9 @@ public:
     // Captions and fields from the recipient's name to the title's second line: fields
     // in column 0, counters in column 1.
     void AddRows(QGridLayout *grid, int &row) const;
-    // The order in which a bookkeeper copies a paper order, not the order of the layout;
-    // afterSender (the order's date) may be null.
-    QList<QWidget *> FocusChain(QWidget *afterSender) const;
+    // The fields top to bottom as AddRows lays them out, so that Tab and the eye move
+    // together; fields a window lays out below come after them.
+    QList<QWidget *> FocusChain() const;
 
     void OdbiorcaBtnClick();
     void NadawcaBtnClick();

@@ -41,7 +41,7 @@ TSzablonZwyklyFrm::TSzablonZwyklyFrm(QWidget *parent)
     fields_->AddRows(layout, row);
 
     QWidget *previous = EdNazwa;
-    for (QWidget *field : fields_->FocusChain(nullptr)) {
+    for (QWidget *field : fields_->FocusChain()) {
         setTabOrder(previous, field);
         previous = field;
     }

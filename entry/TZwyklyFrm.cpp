@@ -99,7 +99,8 @@ TZwyklyFrm::TZwyklyFrm(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QList<QWidget *> order = fields_->FocusChain(EdData) + QList<QWidget *>{PostBtn, CancelBtn, SzablonBtn, QrBtn};
+    const QList<QWidget *> order =
+        fields_->FocusChain() + QList<QWidget *>{EdData, PostBtn, CancelBtn, SzablonBtn, QrBtn};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 

@@ -72,8 +72,16 @@ private:
     TDrukFrm &dialog_;
 };
 
+// A name that tells the orders' files apart in one folder: kind, number and the
+// order's date (today's for an order without one, which goes the day it is handed in).
+QString pdfName(const char *kind, qint32 id, const QDate &transferDate)
+{
+    const QDate day = DateValue::isSet(transferDate) ? transferDate : QDate::currentDate();
+    return QStringLiteral("przelew-%1-%2-%3.pdf").arg(QLatin1String(kind)).arg(id).arg(day.toString(Qt::ISODate));
+}
+
 template<typename Record, typename Pages>
-bool run(const Record &record, TDrukFrm &dialog, int (TDrukFrm::*show)(), Pages pagesOf)
+bool run(const Record &record, TDrukFrm &dialog, int (TDrukFrm::*show)(), Pages pagesOf, const char *kind)
 {
     PagesSourceScope scope(dialog, [&record, &dialog, pagesOf] { return pagesOf(record, dialog); });
     if ((dialog.*show)() != QDialog::Accepted)
@@ -81,7 +89,7 @@ bool run(const Record &record, TDrukFrm &dialog, int (TDrukFrm::*show)(), Pages 
     const QList<PagePrinter> pages = pagesOf(record, dialog);
     if (pages.isEmpty())
         return true;
-    std::unique_ptr<PrintTarget> target = dialog.OpenTarget();
+    std::unique_ptr<PrintTarget> target = dialog.OpenTarget(pdfName(kind, record.Id, record.TransferDate));
     if (!target)
         return false;
     return PrintPages(*target, dialog.SelectedForm(), pages);
@@ -91,15 +99,15 @@ bool run(const Record &record, TDrukFrm &dialog, int (TDrukFrm::*show)(), Pages 
 
 bool RunPrint(const TZwykly &record, TDrukFrm &dialog)
 {
-    return run(record, dialog, &TDrukFrm::ShowForOrdinary, ordinaryPages);
+    return run(record, dialog, &TDrukFrm::ShowForOrdinary, ordinaryPages, "zwykly");
 }
 
 bool RunPrint(const TPodatkowy &record, TDrukFrm &dialog)
 {
-    return run(record, dialog, &TDrukFrm::ShowForTax, taxPages);
+    return run(record, dialog, &TDrukFrm::ShowForTax, taxPages, "podatkowy");
 }
 
 bool RunPrint(const TZUS &record, TDrukFrm &dialog)
 {
-    return run(record, dialog, &TDrukFrm::ShowForZus, zusPages);
+    return run(record, dialog, &TDrukFrm::ShowForZus, zusPages, "zus");
 }

@@ -1,5 +1,6 @@
 #include "TDrukFrm.h"
 
+#include "FileChooser.h"
 #include "LayoutRenderer.h"
 #include "MessageSeam.h"
 #include "ModalSeam.h"
@@ -11,7 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -24,11 +25,17 @@
 
 namespace {
 
-QString askPdfFile(QWidget *parent)
+const QString PdfFolders = QStringLiteral("Pdf");
+
+QString askPdfFile(QWidget *parent, const QString &proposedName)
 {
-    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Zapisz wydruk do pliku PDF"),
-                                                QStringLiteral("przelew.pdf"), QStringLiteral("Pliki PDF (*.pdf)"));
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+    QString name = ChooseFile(parent, QStringLiteral("Zapisz wydruk do pliku PDF"),
+                              QDir(UserFolder(PdfFolders)).filePath(proposedName), QStringLiteral("Pliki PDF (*.pdf)"),
+                              true);
+    if (name.isEmpty())
+        return name;
+    RememberFolder(PdfFolders, name);
+    if (QFileInfo(name).suffix().isEmpty())
         name += QStringLiteral(".pdf");
     return name;
 }
@@ -254,12 +261,12 @@ void TDrukFrm::setPagesSource(PagesSource source)
     pagesSource_ = std::move(source);
 }
 
-std::unique_ptr<PrintTarget> TDrukFrm::OpenTarget()
+std::unique_ptr<PrintTarget> TDrukFrm::OpenTarget(const QString &pdfName)
 {
     if (targetFactory_)
         return targetFactory_(printerName_);
     if (printerName_ == PdfPrinterName()) {
-        const QString file = pdfFileChooser_(this);
+        const QString file = pdfFileChooser_(this, pdfName);
         if (file.isEmpty())
             return nullptr;
         auto pdf = std::make_unique<PrinterTarget>(MakePdfPrinter(file), printerName_, PrinterTarget::Mode::OneDocument);
@@ -294,7 +301,7 @@ void TDrukFrm::MarginBtnClick()
 
 void TDrukFrm::trialPrint(PrintForm form, Margins margins)
 {
-    std::unique_ptr<PrintTarget> target = OpenTarget();
+    std::unique_ptr<PrintTarget> target = OpenTarget(QStringLiteral("proba-%1.pdf").arg(FormName(form)));
     if (!target)
         return;
     const FormLayout &layout = LayoutOf(form);

@@ -23,8 +23,9 @@ class TDrukFrm : public QDialog
 public:
     enum Kind { Ordinary = 0, Tax = 1, Zus = 2 };
 
-    // Asks for the PDF file of one print run; an empty name cancels the run.
-    using PdfFileChooser = std::function<QString(QWidget *parent)>;
+    // Asks for the PDF file of one print run, offering proposedName (a file name without
+    // a folder); an empty name cancels the run.
+    using PdfFileChooser = std::function<QString(QWidget *parent, const QString &proposedName)>;
     // Shows the preview of the printer's pages; paint draws them onto the printer it is given.
     using PreviewShower = std::function<void(QPrinter &printer, const std::function<void(QPrinter *)> &paint)>;
     // Opens the target of one print run on the named printer entry; nullptr cancels the run.
@@ -64,8 +65,8 @@ public:
     void setPagesSource(PagesSource source);
 
     // The target of one print run on the current printer; nullptr when the user
-    // gave no PDF file.
-    std::unique_ptr<PrintTarget> OpenTarget();
+    // gave no PDF file. pdfName is the file name offered for a PDF.
+    std::unique_ptr<PrintTarget> OpenTarget(const QString &pdfName);
 
     void PrinterSetupBtnClick();
     void MarginBtnClick();

@@ -1,6 +1,7 @@
 #include "DatasetGrid.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 #include <cmath>
 
@@ -72,4 +73,9 @@ double DatasetGrid::WidthScale() const
     // never below the widths as given.
     const int needed = fontMetrics().horizontalAdvance(LargestAmount) + TextMargins();
     return qMax(1.0, double(needed) / ReferenceAmountWidth);
+}
+
+int DatasetGrid::FullWidth() const
+{
+    return IndicatorWidth + horizontalHeader()->length() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }

@@ -22,6 +22,9 @@ public:
     double WidthScale() const;
     // The room a cell keeps free beside its text.
     int TextMargins() const;
+    // The width that shows every column beside the row indicator, with room for the
+    // vertical scroll bar that a long list brings.
+    int FullWidth() const;
 
 private:
     DatasetModel *model_;

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -117,6 +118,8 @@ int main(int argc, char **argv)
     ini.write(QStringLiteral("[Baza]\nPlik=%1\n").arg(args.at(0)).toUtf8());
     ini.close();
     SetConfigDirectory(config.path());
+    // The folders the file choosers remember stay with the pictures' run.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
 
     TDM dataModule;
     TMainFrm mainWindow;

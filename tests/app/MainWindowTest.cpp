@@ -1,13 +1,24 @@
 #include "AppFixture.h"
+#include "Backup.h"
 #include "DatasetGrid.h"
 #include "DisplayFormat.h"
 #include "FSzukajFrm.h"
+#include "Guide.h"
+#include "SettingsSandbox.h"
 #include "TDrukFrm.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QToolButton>
@@ -177,11 +188,30 @@ TEST_F(MainWindow, DoubleClickIsIgnoredWhileThereIsNoRowToCorrect)
     EXPECT_TRUE(modal.titles.isEmpty());
 }
 
-TEST_F(MainWindow, WithoutAPositionFileTheWindowOpensTopLeftAt760By400)
+// Where the screen allows, a row shows whole, the amounts at its end included; where
+// it does not, the window takes the screen's width.
+TEST_F(MainWindow, WithoutAPositionFileTheWindowShowsEveryColumnInTheMiddleOfTheScreen)
 {
     EXPECT_FALSE(QFile::exists(TMainFrm::PositionFilePath()));
-    EXPECT_EQ(frm->pos(), QPoint(0, 0));
-    EXPECT_EQ(frm->size(), QSize(760, 400));
+    frm->show();
+    const QRect area = frm->screen()->availableGeometry();
+    // Centred as far as the window's frame, which the program cannot know before it is shown.
+    const QRect at = frm->geometry();
+    const QRect frame = frm->frameGeometry();
+    EXPECT_LE(at.width(), area.width());
+    EXPECT_LE(at.height(), area.height());
+    EXPECT_LE(std::abs(at.center().x() - area.center().x()), frame.width() - at.width()) << at.x();
+    EXPECT_LE(std::abs(at.center().y() - area.center().y()), frame.height() - at.height()) << at.y();
+    for (int tab = 0; tab < pages()->count(); ++tab) {
+        pages()->setCurrentIndex(tab);
+        const auto *list = pages()->currentWidget()->findChild<DatasetGrid *>();
+        SCOPED_TRACE(list->objectName().toStdString());
+        if (frm->width() < area.width())
+            EXPECT_LE(list->horizontalHeader()->length() + list->verticalScrollBar()->sizeHint().width(),
+                      list->viewport()->width());
+        else
+            EXPECT_EQ(frm->width(), area.width());
+    }
     // The per-user file, not the configuration beside the executable.
     EXPECT_TRUE(TMainFrm::PositionFilePath().startsWith(
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)));
@@ -190,6 +220,7 @@ TEST_F(MainWindow, WithoutAPositionFileTheWindowOpensTopLeftAt760By400)
 
 TEST_F(MainWindow, ThePositionIsSavedAtTheEndAndRestoredAtTheNextStart)
 {
+    const int firstWidth = frm->width();
     frm->move(40, 30);
     frm->resize(900, 500);
     frm.reset();
@@ -204,11 +235,32 @@ TEST_F(MainWindow, ThePositionIsSavedAtTheEndAndRestoredAtTheNextStart)
     EXPECT_EQ(frm->pos(), QPoint(40, 30));
     EXPECT_EQ(frm->size(), QSize(900, 500));
 
-    // A key missing from the file takes its default.
+    // A key missing from the file takes the first start's value.
     file.remove("Form/Width");
     file.sync();
     frm = std::make_unique<TMainFrm>();
-    EXPECT_EQ(frm->size(), QSize(760, 500));
+    EXPECT_EQ(frm->size(), QSize(firstWidth, 500));
+}
+
+TEST_F(MainWindow, TheTitleNamesTheOpenDatabaseAlsoAfterASwitchToARestoredOne)
+{
+    SettingsSandbox sandbox;
+    frm->show();
+    EXPECT_EQ(frm->windowTitle(), "Zanderol – " + db.path());
+
+    const QString backup = QDir(db.directory()).filePath("kopia.fbk");
+    BackupDatabase(db.path(), backup, {});
+    const QString restored = QDir(db.directory()).filePath("odtworzona.fdb");
+    modal.script = [&](QDialog &dialog) {
+        auto *chooser = qobject_cast<QFileDialog *>(&dialog);
+        if (!chooser)
+            return int(QDialog::Rejected);
+        chooser->selectFile(dialog.windowTitle().contains("plik kopii") ? backup : restored);
+        return int(QDialog::Accepted);
+    };
+    messages.answerNext(true);
+    action("OdtworzMnu")->trigger();
+    EXPECT_EQ(frm->windowTitle(), "Zanderol – " + restored);
 }
 
 TEST_F(MainWindow, GridsShowTheirColumnsWithTheirWidthsAndAmountsFormatted)
@@ -253,6 +305,43 @@ TEST_F(MainWindow, MenuLeadsToTheInformationWindowsAndHidesTaxTemplates)
     EXPECT_TRUE(texts.contains("Zanderol"));
     EXPECT_TRUE(texts.contains("Wersja 2.0"));
     EXPECT_TRUE(texts.contains("Oprogramowanie dla biur rachunkowych:"));
+}
+
+namespace {
+
+// Stands in for the desktop's browser: keeps what it was asked to open.
+class BrowserStandIn : public QObject
+{
+    Q_OBJECT
+public:
+    BrowserStandIn() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~BrowserStandIn() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+}
+
+// The guide the build and the package put beside the program, with every picture it shows.
+TEST_F(MainWindow, TheGuideOpensInTheBrowserWithItsPictures)
+{
+    BrowserStandIn browser;
+    action("PodrecznikMnu")->trigger();
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
+    ASSERT_EQ(browser.opened, QList<QUrl>{QUrl::fromLocalFile(GuidePath())});
+    QFile page(GuidePath());
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains("Kilka stanowisk z jedną bazą"));
+    EXPECT_FALSE(html.contains("README"));
+    static const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\""));
+    int pictures = 0;
+    for (const QRegularExpressionMatch &found : picture.globalMatch(html)) {
+        ++pictures;
+        EXPECT_TRUE(QFileInfo(QFileInfo(GuidePath()).dir(), found.captured(1)).exists()) << found.captured(1).toStdString();
+    }
+    EXPECT_GE(pictures, 10);
 }
 
 TEST_F(MainWindow, SystemCloseAndTheCloseButtonCloseTheWindow)
@@ -318,3 +407,5 @@ TEST_F(MainWindow, ATransferWithAnUnreadableAmountIsNeitherEditedNorPrinted)
     }
     EXPECT_TRUE(modal.titles.isEmpty());
 }
+
+#include "MainWindowTest.moc"

@@ -65,7 +65,7 @@ TEST_F(OrdinaryEntry, AnOrderTakenFromTheDirectoriesIsStoredCorrectedAndPrintedI
     frm.SetPrintDialog(&print);
     print.SetPrinterName(PdfPrinterName());
     const QString pdf = output.filePath("zwykly.pdf");
-    print.setPdfFileChooser([&](QWidget *) { return pdf; });
+    print.setPdfFileChooser([&](QWidget *, const QString &) { return pdf; });
 
     QList<qint32> chosen{11, 12, 21};
     bool correcting = false;

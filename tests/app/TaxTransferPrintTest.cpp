@@ -40,7 +40,7 @@ protected:
                         .arg(VatAccount)});
         dm.ReopenTaxOffices();
         print.SetPrinterName(PdfPrinterName());
-        print.setPdfFileChooser([this](QWidget *) { return pdfFile; });
+        print.setPdfFileChooser([this](QWidget *, const QString &) { return pdfFile; });
         frm.SetPrintDialog(&print);
         modal.script = [this](QDialog &dialog) {
             const auto handler = handlers.find(dialog.objectName());

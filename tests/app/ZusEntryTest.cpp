@@ -47,7 +47,7 @@ TEST_F(ZusEntry, AnOrderEnteredAndCorrectedFromTheMainWindowPrintsOneFormPerPaid
     frm.SetPrintDialog(&print);
     print.SetPrinterName(PdfPrinterName());
     const QString pdf = output.filePath("zus.pdf");
-    print.setPdfFileChooser([&](QWidget *) { return pdf; });
+    print.setPdfFileChooser([&](QWidget *, const QString &) { return pdf; });
     frm.findChild<QTabWidget *>("PageControl")->setCurrentIndex(TMainFrm::Zus);
 
     std::function<void(QDialog &)> enter;

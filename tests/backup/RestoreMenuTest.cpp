@@ -5,10 +5,12 @@
 #include "IniFile.h"
 #include "MessageRecorder.h"
 #include "ModalScript.h"
+#include "SettingsSandbox.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -34,6 +36,7 @@ TEST(RestoreMenu, SwitchesToTheNewFileOnlyWhenAskedAndNeverRestoresOverTheOpenOn
         BackupDatabase(db.path(), backup, {});
         const QString target = c.ontoTheOpenOne ? db.path() : QDir(db.directory()).filePath("odtworzona.fdb");
 
+        SettingsSandbox sandbox;
         MessageRecorder messages;
         messages.answerNext(c.switchTo);
         ModalScript modal;
@@ -66,4 +69,47 @@ TEST(RestoreMenu, SwitchesToTheNewFileOnlyWhenAskedAndNeverRestoresOverTheOpenOn
             EXPECT_TRUE(QFileInfo::exists(target));
         }
     }
+}
+
+// Copies of a local database are offered where the user finds them again, not in the
+// hidden folder beside the database, and looked for where the last one went.
+TEST(BackupMenu, CopiesGoToTheUsersFolderAndAreLookedForWhereTheLastOneWent)
+{
+    FreshDatabase db;
+    SettingsSandbox sandbox;
+    MessageRecorder messages;
+    const QString copies = QDir(db.directory()).filePath("kopie");
+    ASSERT_TRUE(QDir().mkpath(copies));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString usersFolder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    TDM dm;
+    ASSERT_TRUE(dm.ConnectDatabase());
+    QWidget window;
+    const struct {
+        const char *what;
+        std::function<void()> menu;
+        QString folder;
+        bool made;
+    } steps[] = {
+        {"the first copy", [&] { KopiaMnuClick(&window); }, usersFolder, true},
+        {"the next copy", [&] { KopiaMnuClick(&window); }, copies, false},
+        {"a restore", [&] { OdtworzMnuClick(&window, {}); }, copies, false},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        QString offered;
+        ModalScript modal;
+        modal.script = [&](QDialog &dialog) {
+            auto *chooser = qobject_cast<QFileDialog *>(&dialog);
+            if (!chooser)
+                return int(QDialog::Accepted);
+            offered = chooser->directory().absolutePath();
+            chooser->selectFile(QDir(copies).filePath(QStringLiteral("kopia.fbk")));
+            return int(step.made ? QDialog::Accepted : QDialog::Rejected);
+        };
+        step.menu();
+        EXPECT_EQ(offered, step.folder);
+    }
+    EXPECT_TRUE(QFileInfo::exists(QDir(copies).filePath(QStringLiteral("kopia.fbk"))));
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
 }

@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <gtest/gtest.h>
 
@@ -376,13 +377,21 @@ TEST_F(FirebirdLayer, ValuesTheEngineWouldStoreWrongAreRefusedOrStoredAsNull)
     EXPECT_EQ(row.value(2).value<Money>(), Money::fromRaw(-500));
 }
 
-TEST(Money, ParsingRefusesWhatA64BitAmountCannotHold)
+TEST(Money, ParsingRefusesMalformedAmountsAndWhatA64BitAmountCannotHold)
 {
     const struct
     {
         const char *text;
         bool parsed;
     } cases[] = {
+        {"0,1234", true},
+        {"0,12345", false},
+        {"- 12,3", true},
+        {"12-3", false},
+        {"1-", false},
+        {"--1", false},
+        {"1,2,3", false},
+        {"-,", false},
         {"922337203685477,5807", true},
         {"922337203685477,5808", false},
         {"922337203685477,9999", false},
@@ -395,4 +404,24 @@ TEST(Money, ParsingRefusesWhatA64BitAmountCannotHold)
         Money value;
         EXPECT_EQ(Money::parse(c.text, value), c.parsed) << c.text;
     }
+}
+
+TEST(Money, PlainTextKeepsTheFractionsLeadingZerosAndCutsTheRest)
+{
+    const struct
+    {
+        std::int64_t raw;
+        int decimals;
+        const char *text;
+    } cases[] = {
+        {500, 2, "0.05"},
+        {-500, 2, "-0.05"},
+        {5, 4, "0.0005"},
+        {123456, 3, "12.345"},
+        {129999, 2, "12.99"},
+        {129999, 0, "12"},
+        {std::numeric_limits<std::int64_t>::min(), 4, "-922337203685477.5808"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Money::fromRaw(c.raw).toPlainString(c.decimals), QLatin1String(c.text)) << c.raw;
 }

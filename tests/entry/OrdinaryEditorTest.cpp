@@ -305,7 +305,7 @@ TEST_F(OrdinaryEditorTest, AStoredOrderOpensAsStoredAndSavingChangesThatOrderOnl
     }
 }
 
-TEST_F(OrdinaryEditorTest, TheFocusFollowsThePaperOrderNotTheLayoutAndEntersTheKindOnTheChosenOne)
+TEST_F(OrdinaryEditorTest, TabWalksTheFieldsTopToBottomAndEntersTheKindOnTheChosenOne)
 {
     for (const char *chosen : {"Przelew", "Wplata"}) {
         SCOPED_TRACE(chosen);
@@ -324,7 +324,7 @@ TEST_F(OrdinaryEditorTest, TheFocusFollowsThePaperOrderNotTheLayoutAndEntersTheK
             editor.reject();
         });
         EXPECT_EQ(visited, QStringList({"EdNazwa1_Odb", "EdNazwa2_Odb", "EdKonto_Odb", chosen, "EdKwota", "EdKonto_Nad",
-                                        "EdData", "EdNazwa1_Nad", "EdNazwa2_Nad", "EdTytul1", "EdTytul2", "PostBtn",
+                                        "EdNazwa1_Nad", "EdNazwa2_Nad", "EdTytul1", "EdTytul2", "EdData", "PostBtn",
                                         "CancelBtn", "SzablonBtn"}));
     }
 }

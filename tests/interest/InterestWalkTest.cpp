@@ -86,6 +86,10 @@ TEST(InterestWalk, SplitsTheTimeIntoPeriodsAndChargesEachAtItsRate)
          {{"2004-06-10", "2004-05-01", 41, "11.23"}}, "11.23"},
         {"no entry up to the payment date", {{"2005-01-01", "10"}}, tax, "2004-03-15", "2004-06-10", "1000", {},
          "0.00"},
+        // Due on the table's first day itself: 01.01-31.01.1998 = 31 days less 1 = 30,
+        // 30x1000x35/36500 = 28.767123 -> 28.77.
+        {"due date on the tax table's first day", {{"1998-01-01", "35"}}, tax, "1998-01-01", "1998-01-31", "1000",
+         {{"1998-01-31", "1998-01-01", 30, "28.77"}}, "28.77"},
         {"due date before the tax table's first day", {{"1997-01-01", "35"}}, tax, "1997-12-31", "1998-01-31",
          "1000", {}, "0.00"},
         // The same dates under the statutory table's first day: 31.12-31.01 = 32 days less 1 = 31,

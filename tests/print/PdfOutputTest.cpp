@@ -9,7 +9,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -60,7 +63,7 @@ protected:
     PdfOutputTest()
     {
         dialog.SetPrinterName(PdfPrinterName());
-        dialog.setPdfFileChooser([this](QWidget *) {
+        dialog.setPdfFileChooser([this](QWidget *, const QString &) {
             ++filesAsked;
             return fileName;
         });
@@ -256,4 +259,57 @@ TEST_F(PdfOutputTest, PreviewShowsTheFirstPageOnly)
     dialog.PreviewBtnClick();
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(messages.warnings.size(), 1);
+}
+
+// The file chooser starts where the user keeps files, never in the working directory,
+// offers a name that tells the orders apart, and next time opens where the last file
+// went while that folder exists.
+TEST(PdfFileChooser, OffersTheOrdersNameInTheUsersFolderThenInTheLastOneUsed)
+{
+    SettingsSandbox sandbox;
+    MessageRecorder messages;
+    QTemporaryDir dir;
+    const QString chosenFolder = dir.filePath(QStringLiteral("wydruki"));
+    ASSERT_TRUE(QDir().mkpath(chosenFolder));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString usersFolder = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    TZUS undated = Samples::zus();
+    undated.TransferDate = DateValue::zeroDate();
+    const struct {
+        const char *what;
+        std::function<bool(TDrukFrm &)> print;
+        QString folder, name;
+        bool choose;
+        std::function<void()> after;
+    } steps[] = {
+        {"the first print", [](TDrukFrm &d) { return RunPrint(Samples::ordinary(), d); }, usersFolder,
+         "przelew-zwykly-7-2004-03-05.pdf", true,
+         [&] { EXPECT_TRUE(QFile::exists(QDir(chosenFolder).filePath(QStringLiteral("wydruk.pdf")))); }},
+        {"the next one, in the folder just used", [](TDrukFrm &d) { return RunPrint(Samples::tax(), d); },
+         chosenFolder, "przelew-podatkowy-8-2004-04-25.pdf", false, [&] { QDir(chosenFolder).removeRecursively(); }},
+        {"after that folder is gone, an order without a date", [&](TDrukFrm &d) { return RunPrint(undated, d); },
+         usersFolder, "przelew-zus-9-" + QDate::currentDate().toString(Qt::ISODate) + ".pdf", false, [] {}},
+    };
+    TDrukFrm dialog;
+    dialog.SetPrinterName(PdfPrinterName());
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        QFileInfo offered;
+        ModalSeam::install([&](QDialog &d) {
+            auto *chooser = qobject_cast<QFileDialog *>(&d);
+            if (!chooser)
+                return int(QDialog::Accepted);
+            offered = QFileInfo(chooser->selectedFiles().value(0));
+            if (!step.choose)
+                return int(QDialog::Rejected);
+            chooser->selectFile(QDir(chosenFolder).filePath(QStringLiteral("wydruk.pdf")));
+            return int(QDialog::Accepted);
+        });
+        EXPECT_EQ(step.print(dialog), step.choose);
+        ModalSeam::install(nullptr);
+        EXPECT_EQ(offered.absolutePath(), step.folder);
+        EXPECT_EQ(offered.fileName(), step.name);
+        step.after();
+    }
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join(u'\n').toStdString();
 }

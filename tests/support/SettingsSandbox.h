@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 // Points the user's settings at a fresh directory for the lifetime of a test, so
-// that margins saved by the tests never reach the real user's settings.
+// that what the tests save (margins, folders) never reaches the real user's settings.
 class SettingsSandbox
 {
 public:
