@@ -175,7 +175,9 @@ void TPodatkowyFrm::PostBtnClick()
     const bool checksPassed = RunSaveChecks({
         {[&f] { return IsBlank(f.EdNazwa1_Odb); }, QStringLiteral("Nazwa organu podatkowego musi być podana."),
          f.EdNazwa1_Odb},
-        {[&f] { return f.MicroAccountMissing(); }, TaxOrderFields::MicroAccountMissingMessage, f.EdNIP},
+        // A blank identifier is told as missing where the form asks for it.
+        {[&f] { return !IsBlank(f.EdNIP) && f.MicroAccountMissing(); }, TaxOrderFields::MicroAccountMissingMessage,
+         f.EdNIP},
         {[&f] { return f.EdKonto_Odb->Digits().isEmpty(); },
          QStringLiteral("Numer rachunku bankowego organu podatkowego musi być podany."), f.EdKonto_Odb},
         {[&f] { return !f.EdKonto_Odb->Digits().isEmpty() && !IsValidAccount(f.EdKonto_Odb->text()); },

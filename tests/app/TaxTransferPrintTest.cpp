@@ -67,6 +67,9 @@ TEST_F(TaxTransferPrint, AnOrderToTheChosenAuthorityIsStoredAndPrintedAtItsPlace
     handlers[QStringLiteral("TPodatkowyFrm")] = [](QDialog &editor) {
         auto *kind = control<QComboBox>(editor, "EdRodzajRach");
         kind->setCurrentIndex(kind->findText(QStringLiteral("VAT")));
+        // The office's own VAT account, on purpose: the micro-account switched off.
+        if (auto *micro = control<QAbstractButton>(editor, "EdMikrorachunek"); micro->isChecked())
+            micro->click();
         control<NameLine>(editor, "EdNazwa1_Odb")->ChooserAction()->trigger();
         control<MoneyEdit>(editor, "EdKwota")->SetValue(Money::fromGrosze(123456));
         type(editor, "EdKonto_Nad", PayerAccount);
