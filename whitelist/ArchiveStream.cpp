@@ -1,6 +1,7 @@
 #include "ArchiveStream.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -22,6 +23,9 @@ ArchiveStream::~ArchiveStream()
 
 QString ArchiveStream::open(const QString &path)
 {
+    // libarchive would call an empty file an unknown format.
+    if (const QFileInfo info(path); info.isFile() && info.size() == 0)
+        return QStringLiteral("Plik %1 jest pusty.").arg(path);
     archive_ = archive_read_new();
     if (!archive_)
         return QStringLiteral("Za mało pamięci, by otworzyć plik.");
