@@ -25,6 +25,7 @@
 #include "TZwyklyFrm.h"
 #include "TZUSFrm.h"
 #include "Typy.h"
+#include "WhitelistMenu.h"
 
 #include <QDir>
 #include <QEvent>
@@ -206,6 +207,7 @@ void TMainFrm::createMenu()
         grid->addAction(refresh);
     RxDBGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     AddBackupEntries(system, this, [this] { UpdateButtons(); });
+    AddWhitelistEntries(system, this);
     ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
                    &TMainFrm::Zamknij1Click);
 

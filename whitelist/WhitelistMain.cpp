@@ -51,7 +51,7 @@ int import(const QString &file)
     if (const auto *failure = std::get_if<QString>(&imported))
         return fail(*failure);
     const FlatFileSummary &list = std::get<FlatFileSummary>(imported);
-    std::printf("wczytano wykaz z dnia %s: %lld czynnych, %lld zwolnionych, %lld masek\n",
+    std::printf("wczytano wykaz z dnia %s: czynni %lld, zwolnieni %lld, maski %lld\n",
                 qPrintable(list.date.toString(QStringLiteral("yyyy-MM-dd"))), list.active, list.exempt, list.masks);
     return Listed;
 }

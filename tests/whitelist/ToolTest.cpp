@@ -52,7 +52,7 @@ TEST(WhitelistToolTest, ExitStatusAndWordTellScriptsTheAnswer)
 
     const ToolRow rows[] = {
         {"no list read yet", {"check", Sample::Nip, Sample::ActiveAccount, day, Sample::Day}, 2, "Nie wczytano"},
-        {"import", {"import", good}, 0, "wczytano wykaz z dnia 2026-12-11: 2 czynnych, 1 zwolnionych, 2 masek"},
+        {"import", {"import", good}, 0, "wczytano wykaz z dnia 2026-12-11: czynni 2, zwolnieni 1, maski 2"},
         {"active", {"check", Sample::Nip, Sample::ActiveAccount, day, Sample::Day}, 0, "czynny: "},
         {"exempt", {"check", QStringLiteral("526-025-02-74"), Sample::ExemptAccount, day, Sample::Day}, 0, "zwolniony: "},
         {"virtual", {"check", Sample::Nip, Sample::VirtualAccount, day, Sample::Day}, 0, "wirtualny: "},
