@@ -40,7 +40,8 @@ using WhitelistResult = std::variant<WhitelistAnswer, WhitelistError>;
 // the answer. Otherwise every mask whose digits equal the account's at the same
 // places (the bank's number, digits 3 to 10) makes the masked account: each "X" of
 // the mask stays the letter X, every other place is the account's digit; the masked
-// account found either way is a virtual account of the taxpayer.
+// account found either way is a virtual account of the taxpayer. The day is part of
+// every entry, which is why a list cannot answer for any other day.
 WhitelistResult CheckOnWhitelist(const QString &indexDirectory, const QString &nip, const QString &account,
                                  const QDate &day);
 WhitelistResult CheckOnWhitelist(WhitelistIndex &index, const QString &nip, const QString &account, const QDate &day);
