@@ -26,6 +26,7 @@
 #include "TZwyklyFrm.h"
 #include "TZUSFrm.h"
 #include "Typy.h"
+#include "WhitelistMenu.h"
 
 #include <QDir>
 #include <QEvent>
@@ -209,6 +210,7 @@ void TMainFrm::createMenu()
         ShowDatabaseName();
         UpdateButtons();
     });
+    AddWhitelistEntries(system, this);
     ConnectGuarded(menuAction(system, "Zamknij1", QStringLiteral("&Zamknij")), &QAction::triggered, this,
                    &TMainFrm::Zamknij1Click);
 

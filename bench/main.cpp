@@ -5,10 +5,13 @@
 //                                     (100000 when not given)
 //   zanderol-bench --server [rows]    through a Firebird server on loopback, one of the
 //                                     tests' own started for the run (20000 orders)
+//   zanderol-bench --whitelist [N]    the VAT white list: a flat file of N hashes
+//                                     (10000000) imported and checked
 
 #include "FbError.h"
 #include "LocalBench.h"
 #include "ServerBench.h"
+#include "WhitelistBench.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -45,6 +48,22 @@ namespace {
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && std::strcmp(argv[1], WhitelistImportChild) == 0)
+        return RunWhitelistImportChild(argv[2], argv[3]);
+    if (argc > 1 && std::strcmp(argv[1], "--whitelist") == 0) {
+        QCoreApplication app(argc, argv);
+        const long long hashes = argc > 2 ? QString::fromLocal8Bit(argv[2]).toLongLong() : 10000000;
+        if (hashes <= 0 || argc > 3) {
+            std::fprintf(stderr, "usage: zanderol-bench --whitelist [hashes]\n");
+            return 2;
+        }
+        try {
+            return RunWhitelistBench(hashes);
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "zanderol-bench: %s\n", error.what());
+            return 1;
+        }
+    }
     const bool server = argc > 1 && std::strcmp(argv[1], "--server") == 0;
     if (server && !ServerGiven())
         rerunWithOwnServer(argv);
@@ -56,7 +75,7 @@ int main(int argc, char **argv)
     const int countArgument = server ? 2 : 1;
     const int count = argc > countArgument ? QString::fromLocal8Bit(argv[countArgument]).toInt() : server ? 20000 : 100000;
     if (count <= 0 || argc > countArgument + 1) {
-        std::fprintf(stderr, "usage: zanderol-bench [--server] [rows]\n");
+        std::fprintf(stderr, "usage: zanderol-bench [--server] [rows] | --whitelist [hashes]\n");
         return 2;
     }
     try {
