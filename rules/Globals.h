@@ -20,6 +20,8 @@ bool IsValidAccount(const QString &text);
 bool IsZusContributionAccount(const QString &account);
 bool NipChecksumOk(const QString &digits);
 bool IsValidNip(const QString &text);
+// Ten bare digits as the Ministry defines a NIP: its office code and check digit.
+bool NipDigitsOk(const QString &digits);
 bool RegonChecksumOk(const QString &digits);
 bool IsValidRegon(const QString &text);
 bool PeselChecksumOk(const QString &digits);

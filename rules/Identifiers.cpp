@@ -106,8 +106,12 @@ bool IsValidNip(const QString &text)
     for (const QChar c : trimmed)
         if (!isDigit(c) && !isSeparator(c))
             return false;
-    const QString digits = DigitsOnly(trimmed);
-    if (digits.size() != 10)
+    return NipDigitsOk(DigitsOnly(trimmed));
+}
+
+bool NipDigitsOk(const QString &digits)
+{
+    if (digits.size() != 10 || !allDigits(digits))
         return false;
     // The tax office's code: its first digit is never 0, nor are the next two both 0
     // (offices opened since 2004 have codes such as 701 or 106).

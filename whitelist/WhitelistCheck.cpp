@@ -1,5 +1,6 @@
 #include "WhitelistCheck.h"
 
+#include "Globals.h"
 #include "WhitelistIndex.h"
 #include "WhitelistPlace.h"
 
@@ -18,31 +19,6 @@ QByteArray digitsOf(const QString &text)
             return {};
     }
     return digits;
-}
-
-// The white list is the Ministry's, so its NIP is the Ministry's type
-// [1-9]((\d[1-9])|([1-9]\d))\d{7} with the mod-11 check digit.
-bool isNip(const QByteArray &digits)
-{
-    if (digits.size() != 10 || digits[0] == '0' || (digits[1] == '0' && digits[2] == '0'))
-        return false;
-    static constexpr int Weights[9] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
-    int sum = 0;
-    for (int i = 0; i < 9; ++i)
-        sum += Weights[i] * (digits[i] - '0');
-    return sum % 11 == digits[9] - '0';
-}
-
-// An NRB: the IBAN check with the country fixed to Poland ("PL" read as 2521).
-bool isAccount(const QByteArray &digits)
-{
-    if (digits.size() != 26)
-        return false;
-    const QByteArray rearranged = digits.mid(2) + "2521" + digits.left(2);
-    int remainder = 0;
-    for (const char c : rearranged)
-        remainder = (remainder * 10 + (c - '0')) % 97;
-    return remainder == 1;
 }
 
 bool maskFits(const char *mask, const QByteArray &account)
@@ -87,11 +63,11 @@ WhitelistResult CheckOnWhitelist(WhitelistIndex &index, const QString &nip, cons
 {
     const QDate listDate = index.summary().date;
     const QByteArray nipDigits = digitsOf(nip);
-    if (!isNip(nipDigits))
+    if (!NipDigitsOk(QString::fromLatin1(nipDigits)))
         return WhitelistError{WhitelistFault::BadNip, QStringLiteral("„%1” nie jest poprawnym numerem NIP.").arg(nip),
                               listDate};
     const QByteArray accountDigits = digitsOf(account);
-    if (!isAccount(accountDigits))
+    if (accountDigits.size() != 26 || !IsValidAccount(QString::fromLatin1(accountDigits)))
         return WhitelistError{WhitelistFault::BadAccount,
                               QStringLiteral("„%1” nie jest poprawnym numerem rachunku (NRB).").arg(account), listDate};
     if (day != listDate)

@@ -1,4 +1,3 @@
-#include "Printers.h"
 #include "TOkresFrm.h"
 #include "TaxPeriod.h"
 
@@ -11,6 +10,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -146,4 +146,17 @@ TEST(OkresFrm, CancelAndEscapeDoNotConfirm)
 
     QTimer::singleShot(0, &dialog, [&dialog] { pressKey(&dialog, Qt::Key_Escape); });
     EXPECT_FALSE(dialog.ShowPeriod(QStringLiteral("05M11")));
+}
+
+TEST(OkresFrm, AnyStoredTextLoadsIntoACodeOfAtMostSevenCharacters)
+{
+    std::mt19937 engine{20050311};
+    TOkresFrm dialog;
+    for (int round = 0; round < 5000; ++round) {
+        QString text;
+        for (int i = std::uniform_int_distribution<int>(0, 12)(engine); i > 0; --i)
+            text += QChar(char16_t(std::uniform_int_distribution<int>(0x20, 0x17F)(engine)));
+        dialog.LoadPeriod(text);
+        EXPECT_LE(dialog.PeriodCode().size(), 7) << text.toStdString();
+    }
 }
