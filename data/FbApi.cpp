@@ -3,6 +3,23 @@
 #include "Cp1250.h"
 #include "DatabaseCalls.h"
 
+#include <QStringDecoder>
+
+namespace {
+
+// The engine's own words, the names of files and the operating system's reasons come in
+// the system's encoding, UTF-8; only a value from the database (the key of a unique index
+// that refused a row) comes in the connection's Windows-1250, and Polish text in it is
+// practically never valid UTF-8.
+QString statusText(const char *bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(QByteArrayView(bytes));
+    return utf8.hasError() ? Cp1250::decode(QByteArray(bytes)) : text;
+}
+
+}
+
 namespace FbApi {
 
 Firebird::IMaster *master()
@@ -44,9 +61,7 @@ void Status::check()
             ++i; // length, pointer: one more slot
     }
     wrapper_.init();
-    // The server's messages are in the connection character set's neighbourhood of
-    // ASCII; decoding as Windows-1250 keeps Polish texts in user errors readable.
-    throw FbError(Cp1250::decode(QByteArray(buffer)).trimmed(), codes);
+    throw FbError(statusText(buffer).trimmed(), codes);
 }
 
 }
