@@ -3,9 +3,29 @@
 #include "Cp1250.h"
 #include "DatabaseCalls.h"
 
+#include <QFile>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
 namespace {
+
+// The embedded engine's lock files go to a directory of the account's own, its session's
+// runtime directory. The engine's default, /tmp/firebird, is shared by every account and
+// belongs to whoever made it first: the server package makes it firebird's, mode 0770, and
+// without the package the first account to start the program makes it its own, so every
+// other account is locked out. Separate lock directories share no database file unsafely:
+// in its default mode (Super) the engine locks the file itself, exclusively, so the engine
+// of another process is refused.
+// A lock directory set from outside (an administrator's, a private server's) is kept.
+void useOwnLockDirectory()
+{
+    if (qEnvironmentVariableIsSet("FIREBIRD_LOCK"))
+        return;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return;
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(runtime + QStringLiteral("/firebird")));
+}
 
 // The engine's own words, the names of files and the operating system's reasons come in
 // the system's encoding, UTF-8; only a value from the database (the key of a unique index
@@ -24,7 +44,8 @@ namespace FbApi {
 
 Firebird::IMaster *master()
 {
-    static Firebird::IMaster *const instance = Firebird::fb_get_master_interface();
+    // Before the client library reads its configuration, which happens once.
+    static Firebird::IMaster *const instance = (useOwnLockDirectory(), Firebird::fb_get_master_interface());
     return instance;
 }
 
