@@ -104,7 +104,7 @@ TEST(Startup, ADatabaseAnotherProcessHasOpenIsSaidInPolish)
     other.start("isql-fb", {"-q", "-user", "SYSDBA", db.path()});
     ASSERT_TRUE(other.waitForStarted()) << "isql-fb (package firebird3.0-utils)";
     other.write("select 'open' from rdb$database;\n");
-    ASSERT_TRUE(other.waitForReadyRead(20000));
+    ASSERT_TRUE(other.waitForReadyRead(20000)) << other.readAllStandardError().toStdString();
     MessageRecorder messages;
     EXPECT_EQ(failure({}, messages), "Nie udało się otworzyć bazy danych: " + db.path() + "\r\r" + FbError::OpenElsewhereMessage());
     other.closeWriteChannel();
