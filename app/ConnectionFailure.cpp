@@ -5,7 +5,6 @@
 #include "FbConnection.h"
 #include "FirstStart.h"
 #include "Login.h"
-#include "MessageSeam.h"
 
 #include <QDir>
 #include <QFileInfo>
