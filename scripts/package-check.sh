@@ -19,6 +19,10 @@ zanderol_check_package() { # build directory
     desktop-file-validate packaging/example.tevalo.Zanderol.desktop || zanderol_die "the desktop entry does not validate"
     appstreamcli validate --no-net packaging/example.tevalo.Zanderol.metainfo.xml \
         || zanderol_die "the AppStream metadata does not validate"
+    # apt installs what is recommended: the server would ask a one-desk install for a
+    # SYSDBA password and run a network service nobody there needs.
+    ! dpkg-deb -f "$deb" Depends Recommends | grep -q 'firebird3.0-server\b\($\|[^-]\)' \
+        || zanderol_die "$deb depends on or recommends firebird3.0-server; an office that shares a database installs it"
 
     zanderol_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$(readlink -f "$deb")" </dev/null
     local server_before=no
