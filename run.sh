@@ -5,7 +5,6 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 . scripts/common.sh
 . scripts/packages.sh
-. scripts/firebird-lock.sh
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     zanderol_say "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so Zanderol cannot open its window."
@@ -19,8 +18,6 @@ zanderol_need_packages \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation \
     firebird3.0-server-core firebird3.0-utils firebird-dev qtkeychain-qt6-dev libqrencode-dev \
     libarchive-dev rapidjson-dev
-zanderol_prepare_lock_dir
-zanderol_rerun_in_firebird_group "$PWD/run.sh" "$@"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZANDEROL_TESTS=OFF
 cmake --build build -j2 --target zanderol zanderol-newdb

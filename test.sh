@@ -8,7 +8,6 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 . scripts/common.sh
 . scripts/packages.sh
-. scripts/firebird-lock.sh
 . scripts/test-server.sh
 . scripts/package-check.sh
 
@@ -19,8 +18,6 @@ zanderol_need_packages \
     firebird3.0-server-core firebird3.0-utils firebird-dev firebird3.0-server qtkeychain-qt6-dev \
     libgtest-dev poppler-utils xvfb xauth libqrencode-dev zbar-tools libarchive-dev rapidjson-dev
 zanderol_need_packages dpkg-dev lintian desktop-file-utils appstream # the package check
-zanderol_prepare_lock_dir
-zanderol_rerun_in_firebird_group "$PWD/test.sh" "$@"
 
 # The tests that go through a server get a Firebird server of their own (port,
 # configuration, security database, lock directory), stopped again at the end.

@@ -9,17 +9,20 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 
-void ChooseDatabaseOnFirstStart()
+bool ChooseDatabaseOnFirstStart()
 {
-    if (!ReadDatabasePath().isEmpty())
-        return;
+    return !ReadDatabasePath().isEmpty() || ChooseDatabase();
+}
+
+bool ChooseDatabase()
+{
     TPierwszyStartFrm window(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
                                  .filePath(QStringLiteral("Zanderol")));
     const QString scripted = qEnvironmentVariable("ZANDEROL_FIRST_START");
     if (auto *choice = scripted.isEmpty() ? nullptr : window.findChild<QRadioButton *>(scripted)) {
         choice->click();
         window.findChild<QPushButton *>(QStringLiteral("OkBtn"))->click();
-        return;
+        return window.result() == QDialog::Accepted;
     }
-    ModalSeam::run(window);
+    return ModalSeam::run(window) == QDialog::Accepted;
 }

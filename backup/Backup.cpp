@@ -3,6 +3,7 @@
 #include "FbApi.h"
 #include "FbService.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,8 +50,15 @@ void BackupDatabase(const QString &databaseName, const QString &backupFile, cons
     const bool local = isLocal(databaseName);
     const QString written = local ? backupFile + QStringLiteral(".part") : backupFile;
     try {
-        if (local)
+        if (local) {
+            // The engine would only say, in English, that it cannot open the file.
+            const QFileInfo folder(QFileInfo(backupFile).absolutePath());
+            if (!folder.isDir() || !folder.isWritable())
+                throw FbError(QStringLiteral("Nie można zapisywać w katalogu %1: katalog nie istnieje albo brak "
+                                             "uprawnień do zapisu w nim. Wybierz inny katalog.")
+                                  .arg(QDir::toNativeSeparators(folder.filePath())));
             QFile::remove(written);
+        }
         FbService::Run(target.service, isc_action_svc_backup,
                        {{.kind = Parameter::Kind::Text, .tag = isc_spb_dbname, .text = target.database},
                         {.kind = Parameter::Kind::Text, .tag = isc_spb_bkp_file, .text = written},

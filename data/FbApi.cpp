@@ -3,11 +3,49 @@
 #include "Cp1250.h"
 #include "DatabaseCalls.h"
 
+#include <QFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+namespace {
+
+// The embedded engine's lock files go to a directory of the account's own, its session's
+// runtime directory. The engine's default, /tmp/firebird, is shared by every account and
+// belongs to whoever made it first: the server package makes it firebird's, mode 0770, and
+// without the package the first account to start the program makes it its own, so every
+// other account is locked out. Separate lock directories share no database file unsafely:
+// in its default mode (Super) the engine locks the file itself, exclusively, so the engine
+// of another process is refused.
+// A lock directory set from outside (an administrator's, a private server's) is kept.
+void useOwnLockDirectory()
+{
+    if (qEnvironmentVariableIsSet("FIREBIRD_LOCK"))
+        return;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return;
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(runtime + QStringLiteral("/firebird")));
+}
+
+// The engine's own words, the names of files and the operating system's reasons come in
+// the system's encoding, UTF-8; only a value from the database (the key of a unique index
+// that refused a row) comes in the connection's Windows-1250, and Polish text in it is
+// practically never valid UTF-8.
+QString statusText(const char *bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(QByteArrayView(bytes));
+    return utf8.hasError() ? Cp1250::decode(QByteArray(bytes)) : text;
+}
+
+}
+
 namespace FbApi {
 
 Firebird::IMaster *master()
 {
-    static Firebird::IMaster *const instance = Firebird::fb_get_master_interface();
+    // Before the client library reads its configuration, which happens once.
+    static Firebird::IMaster *const instance = (useOwnLockDirectory(), Firebird::fb_get_master_interface());
     return instance;
 }
 
@@ -44,9 +82,7 @@ void Status::check()
             ++i; // length, pointer: one more slot
     }
     wrapper_.init();
-    // The server's messages are in the connection character set's neighbourhood of
-    // ASCII; decoding as Windows-1250 keeps Polish texts in user errors readable.
-    throw FbError(Cp1250::decode(QByteArray(buffer)).trimmed(), codes);
+    throw FbError(statusText(buffer).trimmed(), codes);
 }
 
 }

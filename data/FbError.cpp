@@ -57,6 +57,15 @@ const QString &FbError::UnansweredCommitMessage()
     return text;
 }
 
+const QString &FbError::OpenElsewhereMessage()
+{
+    static const QString text = QStringLiteral(
+        "Plik bazy danych jest otwarty przez inny program, np. przez Zanderol innego użytkownika "
+        "tego komputera albo uruchomiony po raz drugi. Plik bazy może mieć otwarty tylko jeden program "
+        "naraz; z jednej bazy kilka osób korzysta przez serwer Firebird.");
+    return text;
+}
+
 FbError FbError::forCommit() const
 {
     // Whether the commit reached the server before the connection went, the client
@@ -75,6 +84,6 @@ FbError::FbError(const QString &message, QVector<long> codes)
     switch (kind_) {
     case Kind::Conflict: message_ = ConflictMessage(); break;
     case Kind::ConnectionLost: message_ = ConnectionLostMessage(); break;
-    case Kind::Other: message_ = message; break;
+    case Kind::Other: message_ = hasCode(AlreadyOpened) ? OpenElsewhereMessage() : message; break;
     }
 }

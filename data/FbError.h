@@ -10,13 +10,16 @@
 //
 // Two kinds of failure mean the same to every window and read as one Polish sentence
 // each: a conflict with another user's change of the same row, and a lost
-// connection. Every other failure carries the database's own message.
+// connection. So does a database file another process holds open. Every other
+// failure carries the database's own message.
 class FbError : public std::runtime_error
 {
 public:
     static constexpr long DuplicateInUniqueIndex = 335544349;
     static constexpr long NoPermission = 335544352;
     static constexpr long UpdateConflict = 335544451;
+    // The embedded engine of another process (another account's, say) has the file open.
+    static constexpr long AlreadyOpened = 335545107;
 
     enum class Kind { Other, Conflict, ConnectionLost };
 
@@ -25,6 +28,8 @@ public:
     // The connection went while a commit waited for its answer: nobody knows whether
     // the server stored the change.
     static const QString &UnansweredCommitMessage();
+    // A database file another process has open, which the engine refuses to share.
+    static const QString &OpenElsewhereMessage();
 
     FbError(const QString &message, QVector<long> codes);
     explicit FbError(const QString &message) : FbError(message, {}) {}

@@ -7,63 +7,111 @@
 #include "ModalScript.h"
 #include "WindowControls.h"
 
+#include <QAbstractButton>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString Causes = QStringLiteral(
-    "\r\rNajczęstsze przyczyny to:\r"
-    "1. Nie został uruchomiony serwer baz danych Firebird\r"
-    "   (Należy w Panelu Sterowania Windows uruchomić Firebird Server Manager \r"
-    "    i uruchomić serwer przez kliknięcie przycisku Start),\r"
-    "2. Brak pliku bazy: ");
-
-// The first-start window comes up only when no database is named; here it is cancelled.
-QString failure(bool firstStartWindow = false)
+// The first-start window comes up only when no database is named; here it is cancelled
+// unless the script says otherwise. The warnings shown, joined.
+QString failure(const QStringList &windows, MessageRecorder &messages, const ModalScript::Script &script = {})
 {
-    MessageRecorder messages;
     ModalScript modal;
+    modal.script = script;
     TDM dm;
     EXPECT_FALSE(ConnectAtStartup(dm));
-    EXPECT_EQ(modal.titles, firstStartWindow ? QStringList{"Pierwsze uruchomienie"} : QStringList{});
+    EXPECT_EQ(modal.titles, windows);
     EXPECT_FALSE(dm.Baza.isOpen());
     EXPECT_FALSE(dm.Zwykle.isOpen());
-    return messages.warnings.value(0) + (messages.warnings.size() == 1 ? "" : " <more than one warning>");
+    return messages.warnings.join(" <and> ");
 }
 
 }
 
-TEST(Startup, WithoutTheConfigurationFileTheNameIsEmpty)
+// "Anuluj" in the first-start window is the user's choice not to start now.
+TEST(Startup, CancellingTheChoiceOfADatabaseEndsTheRunWithoutAWord)
 {
     FreshDatabase db;
-    db.removeIni();
-    const QString message = failure(true);
-    EXPECT_EQ(message, "Nie udało się połączyć z bazą: " + Causes);
-    EXPECT_FALSE(message.contains(u'\n'));
-    EXPECT_TRUE(message.endsWith("2. Brak pliku bazy: "));
-}
-
-TEST(Startup, AConfigurationNamingNoDatabaseAsksForOneFirst)
-{
-    FreshDatabase db;
-    for (const char *name : {"", "\"\""}) {
-        db.writeIni(name);
-        EXPECT_EQ(failure(true), "Nie udało się połączyć z bazą: " + Causes) << name;
+    for (const char *ini : {"<none>", "", "\"\""}) {
+        if (QString(ini) == "<none>")
+            db.removeIni();
+        else
+            db.writeIni(ini);
+        MessageRecorder messages;
+        EXPECT_EQ(failure({"Pierwsze uruchomienie"}, messages), "") << ini;
+        EXPECT_TRUE(messages.questions.isEmpty()) << ini;
     }
 }
 
-TEST(Startup, AMissingFileIsNamedTwice)
+// A local database file that is gone is said to be gone, and the first-start window is
+// offered to choose another; the Firebird server has nothing to do with it.
+TEST(Startup, AMissingFileIsSaidAndTheFirstStartWindowOffered)
 {
-    FreshDatabase db;
-    const QString missing = db.directory() + "/nie ma takiej bazy.fdb";
-    db.writeIni(missing);
-    EXPECT_EQ(failure(), "Nie udało się połączyć z bazą: " + missing + Causes + missing);
+    struct Row
+    {
+        const char *name;
+        bool choose;         // answer to the question
+        bool pickExisting;   // in the window: the test's own database, else cancelled
+        QStringList windows;
+    };
+    const Row rows[] = {
+        {"declined", false, false, {}},
+        {"window cancelled", true, false, {"Pierwsze uruchomienie"}},
+        {"another database chosen", true, true, {"Pierwsze uruchomienie"}},
+    };
+    for (const Row &row : rows) {
+        FreshDatabase db;
+        const QString missing = db.directory() + "/nie ma takiej bazy.fdb";
+        db.writeIni(missing);
+        MessageRecorder messages;
+        messages.answerNext(row.choose);
+        ModalScript modal;
+        modal.script = [&](QDialog &window) {
+            if (!row.pickExisting)
+                return int(QDialog::Rejected);
+            control<QAbstractButton>(window, "IstniejacaRb")->click();
+            type(window, "EdPlik", db.path());
+            control<QAbstractButton>(window, "OkBtn")->click();
+            return window.result();
+        };
+        TDM dm;
+        EXPECT_EQ(ConnectAtStartup(dm), row.pickExisting) << row.name;
+        EXPECT_EQ(dm.Baza.isOpen(), row.pickExisting) << row.name;
+        EXPECT_EQ(messages.questions, QStringList{"Nie ma pliku bazy danych: " + missing +
+                                                  "\r\rCzy wybrać bazę danych w oknie „Pierwsze uruchomienie”?"})
+            << row.name;
+        EXPECT_EQ(modal.titles, row.windows) << row.name;
+        EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join("; ").toStdString();
+        EXPECT_EQ(ReadDatabasePath(), row.pickExisting ? db.path() : missing) << row.name;
+    }
 }
 
-TEST(Startup, AServerQualifiedNameIsPassedAndShownUnchanged)
+// The engine refuses a file the embedded engine of another process has open (here a
+// command-line tool with a lock directory of another account's): said in Polish.
+TEST(Startup, ADatabaseAnotherProcessHasOpenIsSaidInPolish)
+{
+    FreshDatabase db;
+    QTemporaryDir otherLocks;
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FIREBIRD_LOCK", otherLocks.path());
+    other.setProcessEnvironment(environment);
+    other.start("isql-fb", {"-q", "-user", "SYSDBA", db.path()});
+    ASSERT_TRUE(other.waitForStarted()) << "isql-fb (package firebird3.0-utils)";
+    other.write("select 'open' from rdb$database;\n");
+    ASSERT_TRUE(other.waitForReadyRead(20000)) << other.readAllStandardError().toStdString();
+    MessageRecorder messages;
+    EXPECT_EQ(failure({}, messages), "Nie udało się otworzyć bazy danych: " + db.path() + "\r\r" + FbError::OpenElsewhereMessage());
+    other.closeWriteChannel();
+    other.waitForFinished(20000);
+}
+
+TEST(Startup, AServerThatCannotBeReachedIsNamedWithoutWindowsAdvice)
 {
     FreshDatabase db;
     // Nothing listens on this port: the server is "down".
@@ -81,7 +129,11 @@ TEST(Startup, AServerQualifiedNameIsPassedAndShownUnchanged)
     MessageRecorder messages;
     TDM dm;
     EXPECT_FALSE(ConnectAtStartup(dm));
-    EXPECT_EQ(messages.warnings, QStringList{"Nie udało się połączyć z bazą: " + name + Causes + name});
+    EXPECT_EQ(messages.warnings, QStringList{"Nie udało się połączyć z bazą: " + name +
+                                             "\r\rNajczęstsze przyczyny to:\r"
+                                             "1. Nie został uruchomiony serwer baz danych Firebird na komputerze 127.0.0.1\r"
+                                             "   albo komputer ten jest niedostępny w sieci,\r"
+                                             "2. Brak pliku bazy: " + name});
     EXPECT_EQ(modal.titles, QStringList{"Logowanie"});
 }
 

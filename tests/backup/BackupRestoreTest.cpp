@@ -140,18 +140,34 @@ TEST(BackupRestore, RestoresEveryRowIntoANewFileAndRefusesWhatCannotBeTrusted)
     EXPECT_EQ(contentsOf(db, db.path()), original);
 }
 
-// A backup that cannot be written says so in Polish and leaves no file that looks whole.
-TEST(BackupRestore, ABackupThatCannotBeWrittenIsReported)
+// A backup into a folder that cannot be written says so in Polish, naming the folder,
+// and leaves no file that looks whole.
+TEST(BackupRestore, ABackupIntoAFolderThatCannotBeWrittenIsSaidInPolish)
 {
     FreshDatabase db;
-    const QString backup = QDir(db.directory()).filePath("nie ma katalogu/kopia.fbk");
-    QString message;
-    try {
-        BackupDatabase(db.path(), backup, {});
-    } catch (const FbError &error) {
-        message = error.message();
+    const QDir directory(db.directory());
+    QFile plainFile(directory.filePath("plik"));
+    ASSERT_TRUE(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+    ASSERT_TRUE(directory.mkdir("tylko do odczytu"));
+    QFile::setPermissions(directory.filePath("tylko do odczytu"), QFile::ReadOwner | QFile::ExeOwner);
+    const bool root = QFileInfo(directory.filePath("tylko do odczytu")).isWritable(); // root writes anywhere
+    const char *folders[] = {"nie ma katalogu", "plik", "tylko do odczytu"};
+    for (const char *folder : folders) {
+        if (root && QString(folder) == "tylko do odczytu")
+            continue;
+        const QString backup = directory.filePath(QString(folder) + "/kopia.fbk");
+        QString message;
+        try {
+            BackupDatabase(db.path(), backup, {});
+        } catch (const FbError &error) {
+            message = error.message();
+        }
+        EXPECT_EQ(message, "Nie udało się wykonać kopii zapasowej bazy " + db.path() + " do pliku " + backup + ".\n"
+                               "Nie można zapisywać w katalogu " + directory.filePath(folder) +
+                               ": katalog nie istnieje albo brak uprawnień do zapisu w nim. Wybierz inny katalog.")
+            << folder;
+        EXPECT_FALSE(QFileInfo::exists(backup)) << folder;
     }
-    EXPECT_TRUE(message.startsWith("Nie udało się wykonać kopii zapasowej bazy " + db.path() + " do pliku " + backup + ".\n"))
-        << message.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(backup));
+    QFile::setPermissions(directory.filePath("tylko do odczytu"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

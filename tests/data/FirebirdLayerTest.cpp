@@ -105,13 +105,15 @@ TEST_F(FirebirdLayer, TextOutsideWindows1250IsRefusedNamingTheFieldAndNothingIsS
     EXPECT_EQ(firstRow("select count(*) from ZWYKLE").value(0).toInt(), 0);
 }
 
+// The engine's words and file names come in UTF-8, a value from the database in the
+// connection's Windows-1250: each reads as written.
 TEST_F(FirebirdLayer, DatabaseErrorsCarryTheirOwnMessageAndCode)
 {
     FbTransaction transaction(connection);
     FbQuery query(transaction);
     query.setSql("insert into TYTULY (TYTULID, NAZWA) values (:Id, :Name)");
     query.setParam("Id", 1);
-    query.setParam("Name", "Czynsz");
+    query.setParam("Name", "Czynsz Łódź");
     query.execute();
     query.setParam("Id", 2);
     try {
@@ -120,9 +122,19 @@ TEST_F(FirebirdLayer, DatabaseErrorsCarryTheirOwnMessageAndCode)
     } catch (const FbError &error) {
         EXPECT_EQ(error.code(), FbError::DuplicateInUniqueIndex);
         EXPECT_TRUE(error.message().contains("TYTULY_NAZWA")) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains("'Czynsz Łódź'")) << error.message().toStdString();
     }
     query.setSql("select * from NO_SUCH_TABLE");
     EXPECT_THROW(query.open(), FbError);
+
+    FbConnection missing;
+    missing.setDatabaseName(db.directory() + "/żółta teczka/baza.fdb");
+    try {
+        missing.open();
+        FAIL() << "a database that does not exist opened";
+    } catch (const FbError &error) {
+        EXPECT_TRUE(error.message().contains("/żółta teczka/baza.fdb")) << error.message().toStdString();
+    }
 }
 
 TEST_F(FirebirdLayer, CommitClosesTheCursorsOfItsTransaction)
