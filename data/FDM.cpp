@@ -170,8 +170,8 @@ void TDM::ReopenTaxList(qint32 id) { reopen(Podatkowe, QStringLiteral("PRZELEWID
 void TDM::ReopenZusList(qint32 id) { reopen(Zusowe, QStringLiteral("PRZELEWID"), id, true); }
 void TDM::ReopenOrdinaryTemplates(qint32 id) { reopen(szZwykle, QStringLiteral("PRZELEWID"), id, true); }
 void TDM::ReopenContractors(qint32 id) { reopen(Adresaci, QStringLiteral("ADRESATID"), id, false); }
-void TDM::ReopenTaxOffices() { reopen(Urzedy, QString(), 0, false); }
-void TDM::ReopenTitles() { reopen(Tytuly, QString(), 0, false); }
+void TDM::ReopenTaxOffices(qint32 id) { reopen(Urzedy, QStringLiteral("URZADID"), id, false); }
+void TDM::ReopenTitles(qint32 id) { reopen(Tytuly, QStringLiteral("TYTULID"), id, false); }
 
 void TDM::ReopenTaxTemplates(qint32 contractorId, qint32 templateId)
 {

@@ -71,8 +71,8 @@ public:
     void ReopenOrdinaryTemplates(qint32 id);
     void ReopenTaxTemplates(qint32 contractorId, qint32 templateId);
     void ReopenContractors(qint32 id);
-    void ReopenTaxOffices();
-    void ReopenTitles();
+    void ReopenTaxOffices(qint32 id = 0);
+    void ReopenTitles(qint32 id = 0);
 
     // Reads the list again in a new transaction, standing on the row it stood on when
     // that row is still there.

@@ -8,8 +8,7 @@ class SearchBox;
 
 // The tax transfer templates, contractor by contractor: the lower grid shows the
 // contractors, the upper one the templates of the contractor on which the lower one
-// stands, and it follows every move of the contractors list (reopening the templates,
-// which commits what was stored there).
+// stands, and it follows every move of the contractors list.
 //
 // While a template editor is open the list does not follow: a contractor list moved
 // or reopened under the editor (through a chooser's "&Kartoteka") must not swap the

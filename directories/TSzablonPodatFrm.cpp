@@ -154,18 +154,22 @@ void TSzablonPodatFrm::PostBtnClick()
         return;
     }
 
-    switch (StoreRow(templates, IsNew, [this] { write(); }, [] {})) {
+    const auto commit = [this] { DM->ReopenTaxTemplates(KontrahId, templateId_); };
+    switch (StoreRow(templates, IsNew, [this] { write(); }, commit)) {
     case StoreResult::Stored:
         accept();
-        break;
+        return;
     case StoreResult::KeptTheirs:
         reject();
-        break;
+        return;
     case StoreResult::PostedNotShown:
+        // The template exists now: another "&Zapisz" changes it instead of adding it again.
+        IsNew = false;
+        break;
     case StoreResult::Failed:
-        EdNazwa->setFocus();
         break;
     }
+    EdNazwa->setFocus();
 }
 
 void TSzablonPodatFrm::write()

@@ -10,8 +10,8 @@ class QPushButton;
 
 // The editor of one tax transfer template of a contractor: a tax transfer without
 // dates under a short name. It changes the template on which the templates query
-// stood when it opened, or adds one to the contractor it was given, and commits
-// nothing: the next reopen of the templates does.
+// stood when it opened, or adds one to the contractor it was given, and commits each
+// store at once, as every directory's editor does.
 class TSzablonPodatFrm : public QDialog
 {
     Q_OBJECT
