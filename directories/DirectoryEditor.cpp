@@ -133,7 +133,7 @@ void DirectoryEditor::PostBtnClick()
         if (!RunSaveChecks({check}))
             return;
     Dataset &rows = *setup_.dataset;
-    if (!isNew_) {
+    if (!isNew_ && !rowStore_.StoringAgain()) {
         const auto reopen = [this] { setup_.afterStore(openedId_); };
         if (!StandOnStoredRow(rows, setup_.keyField, openedId_, reopen, setup_.gone)) {
             if (nameField_)
@@ -151,7 +151,7 @@ void DirectoryEditor::PostBtnClick()
                 rows.setValue(binding.column, binding.read());
     };
     const auto afterPost = [this, &rows] { setup_.afterStore(rows.value(setup_.keyField).toInt()); };
-    switch (StoreRow(rows, isNew_, write, afterPost)) {
+    switch (rowStore_.Store(rows, isNew_, write, afterPost)) {
     case StoreResult::Stored:
         accept();
         return;

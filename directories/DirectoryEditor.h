@@ -94,6 +94,7 @@ private:
     std::vector<SaveCheck> checks_;
     std::vector<std::function<void()>> openChecks_;
     bool isNew_ = false;
+    RowStore rowStore_;
     // The row being corrected, or the one a first store added.
     qint32 openedId_ = 0;
 };

@@ -147,7 +147,7 @@ void TSzablonPodatFrm::PostBtnClick()
 
     Dataset &templates = DM->szPodatkowe;
     // The template this window opened, wherever the query stands now.
-    if (!IsNew
+    if (!IsNew && !rowStore_.StoringAgain()
         && !StandOnStoredRow(templates, Id, templateId_, [this] { DM->ReopenTaxTemplates(KontrahId, templateId_); },
                              TemplateGone)) {
         EdNazwa->setFocus();
@@ -155,7 +155,7 @@ void TSzablonPodatFrm::PostBtnClick()
     }
 
     const auto commit = [this] { DM->ReopenTaxTemplates(KontrahId, templateId_); };
-    switch (StoreRow(templates, IsNew, [this] { write(); }, commit)) {
+    switch (rowStore_.Store(templates, IsNew, [this] { write(); }, commit)) {
     case StoreResult::Stored:
         accept();
         return;

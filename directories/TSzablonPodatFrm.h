@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowStore.h"
 #include "TaxOrderFields.h"
 
 #include <QDialog>
@@ -31,6 +32,7 @@ private:
     void write();
 
     bool IsNew = false;
+    RowStore rowStore_;
     qint32 KontrahId = 0;
     // The template being corrected, or the one a first store added.
     qint32 templateId_ = 0;
