@@ -79,6 +79,13 @@ public:
         return id;
     }
 
+    void deleteOrder(qint32 id)
+    {
+        other->ReopenOrdinaryList(id);
+        other->Zwykle.remove();
+        other->ReopenOrdinaryList(0);
+    }
+
     qint32 storeContractor(const QString &name)
     {
         other->Adresaci.append();
@@ -146,6 +153,58 @@ TEST(ListRefresh, AnotherDesktopsChangeShowsWithoutAnyAction)
             desktops.storeOrder("NOWY");
         EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, field, c.contractor ? "A NOWY" : "NOWY"); }, 2000));
         EXPECT_EQ(list.value(key).toInt(), standing);
+    }
+}
+
+// Several orders chosen in the list stay chosen, by their numbers, when another
+// desktop's change reads the list again; the row the list moves to from a chosen
+// order deleted meanwhile is not chosen in its place.
+TEST(ListRefresh, ASelectionOfSeveralOrdersSurvivesAnotherDesktopsChange)
+{
+    struct Case
+    {
+        const char *what;
+        bool deleteCurrent;   // else an order is added
+        QStringList selected; // afterwards, by recipient
+    };
+    const Case cases[] = {
+        {"an order added above them", false, {"C", "A"}},
+        {"the current one of them deleted", true, {"A"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoDesktops desktops(false);
+        ASSERT_TRUE(desktops.connected);
+        Dataset &list = desktops.desk->Zwykle;
+        desktops.storeOrder("A");
+        desktops.storeOrder("B");
+        const qint32 current = desktops.storeOrder("C");
+        ASSERT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA1_ODB", "A"); }, 2000));
+        DatasetGrid grid(list, {{"NAZWA1_ODB", "Odbiorca", 100, {}}});
+        grid.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // Newest first: C, B, A; A chosen, then C with Ctrl.
+        QItemSelectionModel &selection = *grid.selectionModel();
+        selection.setCurrentIndex(grid.model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selection.setCurrentIndex(grid.model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+        if (c.deleteCurrent)
+            desktops.deleteOrder(current);
+        else
+            desktops.storeOrder("D");
+        ASSERT_TRUE(waitFor(
+            [&] {
+                return c.deleteCurrent ? !TwoDesktops::lists(list, "NAZWA1_ODB", "C")
+                                       : TwoDesktops::lists(list, "NAZWA1_ODB", "D");
+            },
+            2000));
+        keepRunning(300);
+        QStringList selected;
+        for (const QModelIndex &row : selection.selectedRows())
+            selected << row.data().toString();
+        selected.sort();
+        QStringList expected = c.selected;
+        expected.sort();
+        EXPECT_EQ(selected, expected);
     }
 }
 
