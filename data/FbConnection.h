@@ -53,6 +53,10 @@ public:
     bool isOpen() const { return attachment_ != nullptr; }
 
     Firebird::IAttachment *attachment() const;
+    // Another attachment to the same database with the same login, the caller's to
+    // detach: for the events, whose second connection the client never makes again on
+    // an attachment that lost it. Throws FbError.
+    Firebird::IAttachment *attachAnother() const;
 
     void addAttachmentUser(FbAttachmentUser *user) { attachmentUsers_.append(user); }
     void removeAttachmentUser(FbAttachmentUser *user) { attachmentUsers_.removeAll(user); }
