@@ -27,6 +27,14 @@ DatabaseLogin BuiltInLogin()
     return {.user = QString::fromLatin1(FbConnection::UserName), .password = QString::fromLatin1(FbConnection::Password)};
 }
 
+DatabaseLogin EnvironmentLogin()
+{
+    const QString user = qEnvironmentVariable("ISC_USER");
+    if (user.isEmpty())
+        return BuiltInLogin();
+    return {.user = user, .password = qEnvironmentVariable("ISC_PASSWORD")};
+}
+
 void RunInOneTransaction(const QString &databaseName, const QStringList &statements, const DatabaseLogin &login)
 {
     FbConnection connection;
@@ -73,6 +81,20 @@ QString quotedName(const QString &name)
     return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
+}
+
+QString DatabaseOwner(FbConnection &connection)
+{
+    FbTransaction transaction(connection);
+    transaction.start();
+    FbQuery query(transaction);
+    query.setSql(QStringLiteral("select trim(RDB$OWNER_NAME) from RDB$RELATIONS where RDB$RELATION_NAME = 'ADRESACI'"));
+    query.open();
+    QVector<QVariant> row;
+    const QString owner = query.fetch(row) ? row.value(0).toString() : QString();
+    query.close();
+    transaction.commit();
+    return owner;
 }
 
 void GrantOfficeRole(const QString &databaseName, const DatabaseLogin &owner, const QStringList &users)

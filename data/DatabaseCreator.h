@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class FbConnection;
+
 // Who connects; the built-in login unless said otherwise.
 struct DatabaseLogin
 {
@@ -10,6 +12,9 @@ struct DatabaseLogin
     QString password;
 };
 DatabaseLogin BuiltInLogin();
+// The login a command-line tool runs with: the Firebird client's own ISC_USER and
+// ISC_PASSWORD, the built-in login without them.
+DatabaseLogin EnvironmentLogin();
 
 // The one way a database file comes into being: an empty database holding every
 // table, index, domain and procedure the program uses, owned by the login's user.
@@ -26,6 +31,10 @@ void RunInOneTransaction(const QString &databaseName, const QStringList &stateme
 // drawing numbers from its sequences, running its procedures) and nothing more,
 // granted to each of the users. Run as the database's owner.
 void GrantOfficeRole(const QString &databaseName, const DatabaseLogin &owner, const QStringList &users);
+// The user who owns the database on the connection (the one who grants its role), as
+// the server names the owner of the program's tables; empty when it cannot tell.
+QString DatabaseOwner(FbConnection &connection);
+
 
 // The schema script as shipped with the program.
 QString SchemaScript();

@@ -44,6 +44,10 @@ public:
     void setDatabaseName(const QString &name) { databaseName_ = name; }
     const QString &databaseName() const { return databaseName_; }
     void setLogin(const QString &user, const QString &password);
+    // The login in use, for the tasks that reach the database by another way (the
+    // service manager) and must not fall back on the built-in one.
+    const QString &user() const { return user_; }
+    const QString &password() const { return password_; }
 
     void open();
     // Commits every transaction still active, each one even when another fails, then

@@ -38,17 +38,10 @@ protected:
         const auto found = TestServerFromEnvironment();
         ZANDEROL_NEED_TEST_SERVER(found);
         server = *found;
-        const DatabaseLogin sysdba{.user = "SYSDBA", .password = server.sysdbaPassword};
-        // Users belong to the server; a database of no use but this makes them.
-        const QString scratch = server.newDatabaseName("users");
-        FbConnection::createDatabase(scratch, sysdba.user, sysdba.password);
-        RunInOneTransaction(scratch,
-                            {QStringLiteral("CREATE OR ALTER USER ZWLASCICIEL PASSWORD '%1'").arg(OwnerPassword),
-                             QStringLiteral("CREATE OR ALTER USER KSIEGOWA PASSWORD '%1'").arg(ClerkPassword),
-                             QStringLiteral("CREATE OR ALTER USER OBCY PASSWORD '%1'").arg(StrangerPassword),
-                             QStringLiteral("GRANT CREATE DATABASE TO USER ZWLASCICIEL")},
-                            sysdba);
-        QFile::remove(server.fileOf(scratch));
+        server.runOnServer({QStringLiteral("CREATE OR ALTER USER ZWLASCICIEL PASSWORD '%1'").arg(OwnerPassword),
+                            QStringLiteral("CREATE OR ALTER USER KSIEGOWA PASSWORD '%1'").arg(ClerkPassword),
+                            QStringLiteral("CREATE OR ALTER USER OBCY PASSWORD '%1'").arg(StrangerPassword),
+                            QStringLiteral("GRANT CREATE DATABASE TO USER ZWLASCICIEL")});
         name = server.newDatabaseName("office");
         const DatabaseLogin owner{.user = "ZWLASCICIEL", .password = OwnerPassword};
         CreateEmptyDatabase(name, owner);

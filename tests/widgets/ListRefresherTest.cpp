@@ -53,8 +53,8 @@ public:
             if (!server_)
                 return;
             name_ = server_->newDatabaseName("events");
-            CreateEmptyDatabase(name_);
-            config_.writeIni(name_);
+            CreateEmptyDatabase(name_, server_->sysdba());
+            config_.writeIni(name_, server_->iniLogin());
         }
         other.emplace();
         desk.emplace();
