@@ -39,6 +39,8 @@ int main(int argc, char **argv)
         return 1;
     }
     try {
+        // A name refused after the database was made would leave it half made.
+        CheckUserNames(users);
         const DatabaseLogin owner = EnvironmentLogin();
         CreateEmptyDatabase(path, owner);
         if (demo)
