@@ -25,6 +25,8 @@ public:
     void InsertBtnClick();
     void EditBtnClick();
     void DeleteBtnClick();
+    // Reads both lists again, as they are in the database now (F5).
+    void RefreshClick();
     // Follows the contractor on which the contractors list stands.
     void KontahDSDataChange();
 
