@@ -22,8 +22,16 @@ bool ConnectAtStartup(TDM &dm)
         // the settings are then read from; the login follows for a server database.
         ChooseDatabaseOnFirstStart();
         ConnectionSettings settings = ReadConnectionSettings();
-        if (!LogIn(settings))
+        switch (LogIn(settings)) {
+        case LoginResult::Cancelled:
             return false;
+        case LoginResult::Unreachable:
+            // Tried once already: the user has waited out one timeout, not two.
+            dm.ShowWarning(ConnectionFailureMessage(settings.database));
+            return false;
+        case LoginResult::LoggedIn:
+            break;
+        }
         if (dm.ConnectDatabase(settings))
             return true;
         dm.ShowWarning(ConnectionFailureMessage(dm.Baza.databaseName()));
