@@ -71,8 +71,16 @@ bool ConnectAtStartup(TDM &dm)
             return false;
         for (;;) {
             ConnectionSettings settings = ReadConnectionSettings();
-            if (!LogIn(settings))
+            switch (LogIn(settings)) {
+            case LoginResult::Cancelled:
                 return false;
+            case LoginResult::Unreachable:
+                // Tried once already: the user has waited out one timeout, not two.
+                dm.ShowWarning(ConnectionFailureMessage(settings.database));
+                return false;
+            case LoginResult::LoggedIn:
+                break;
+            }
             if (dm.ConnectDatabase(settings))
                 return true;
             if (!missingFile(settings)) {

@@ -482,21 +482,16 @@ void TMainFrm::UrzedyMnuClick()
 {
     TUrzedyTbl list(this);
     list.ShowList();
-    if (list.Changed())
-        DM->ReopenTaxOffices();
 }
 
 void TMainFrm::TytulyMnuClick()
 {
     TTytulyTbl list(this);
     list.ShowList();
-    if (list.Changed())
-        DM->ReopenTitles();
 }
 
 void TMainFrm::SzablonyZwykleMnuClick()
 {
-    // The list commits each of its changes itself.
     TSzablZwykleTbl list(this);
     list.ShowList();
 }

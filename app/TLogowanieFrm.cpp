@@ -1,5 +1,6 @@
 #include "TLogowanieFrm.h"
 
+#include "BusyCursor.h"
 #include "ErrorReport.h"
 
 #include <QCheckBox>
@@ -91,8 +92,14 @@ void TLogowanieFrm::logIn()
         user_->setFocus();
         return;
     }
-    if (attempt_(user(), password()) == Outcome::Refused) {
-        error_->setText(refusedMessage());
+    Answer answer{Outcome::Refused};
+    {
+        const BusyCursor busy;
+        answer = attempt_(user(), password());
+    }
+    outcome_ = answer.outcome;
+    if (answer.outcome == Outcome::Refused || answer.outcome == Outcome::Denied) {
+        error_->setText(answer.outcome == Outcome::Refused ? refusedMessage() : answer.says);
         error_->show();
         password_->clear();
         password_->setFocus();

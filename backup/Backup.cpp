@@ -43,7 +43,8 @@ QString likelyCause(const QString &engineMessage)
 
 }
 
-void BackupDatabase(const QString &databaseName, const QString &backupFile, const BackupProgress &progress)
+void BackupDatabase(const QString &databaseName, const DatabaseLogin &login, const QString &backupFile,
+                    const BackupProgress &progress)
 {
     const FbService::Target target = FbService::TargetOf(databaseName);
     // A local backup is written under another name first: a failed one leaves no file that looks whole.
@@ -59,7 +60,7 @@ void BackupDatabase(const QString &databaseName, const QString &backupFile, cons
                                   .arg(QDir::toNativeSeparators(folder.filePath())));
             QFile::remove(written);
         }
-        FbService::Run(target.service, isc_action_svc_backup,
+        FbService::Run(target.service, login, isc_action_svc_backup,
                        {{.kind = Parameter::Kind::Text, .tag = isc_spb_dbname, .text = target.database},
                         {.kind = Parameter::Kind::Text, .tag = isc_spb_bkp_file, .text = written},
                         {.kind = Parameter::Kind::Flag, .tag = isc_spb_verbose}},
@@ -76,7 +77,8 @@ void BackupDatabase(const QString &databaseName, const QString &backupFile, cons
     }
 }
 
-void RestoreDatabase(const QString &backupFile, const QString &newDatabaseName, const BackupProgress &progress)
+void RestoreDatabase(const QString &backupFile, const QString &newDatabaseName, const DatabaseLogin &login,
+                     const BackupProgress &progress)
 {
     const QString what = QStringLiteral("Nie udało się odtworzyć bazy %1 z kopii %2.").arg(newDatabaseName, backupFile);
     const bool local = isLocal(newDatabaseName);
@@ -89,7 +91,7 @@ void RestoreDatabase(const QString &backupFile, const QString &newDatabaseName, 
         // whole restore from one cut short.
         bool finished = false;
         // "create" and never "replace": the engine itself refuses a file that exists.
-        FbService::Run(target.service, isc_action_svc_restore,
+        FbService::Run(target.service, login, isc_action_svc_restore,
                        {{.kind = Parameter::Kind::Text, .tag = isc_spb_bkp_file, .text = backupFile},
                         {.kind = Parameter::Kind::Text, .tag = isc_spb_dbname, .text = target.database},
                         {.kind = Parameter::Kind::Number, .tag = isc_spb_options, .number = isc_spb_res_create},
@@ -108,7 +110,7 @@ void RestoreDatabase(const QString &backupFile, const QString &newDatabaseName, 
         fail(what, error);
     }
     try {
-        ValidateDatabase(newDatabaseName);
+        ValidateDatabase(newDatabaseName, login);
     } catch (const FbError &error) {
         if (local)
             QFile::remove(newDatabaseName);
@@ -116,12 +118,12 @@ void RestoreDatabase(const QString &backupFile, const QString &newDatabaseName, 
     }
 }
 
-void ValidateDatabase(const QString &databaseName)
+void ValidateDatabase(const QString &databaseName, const DatabaseLogin &login)
 {
     const FbService::Target target = FbService::TargetOf(databaseName);
     QStringList findings;
     try {
-        FbService::Run(target.service, isc_action_svc_repair,
+        FbService::Run(target.service, login, isc_action_svc_repair,
                        {{.kind = Parameter::Kind::Text, .tag = isc_spb_dbname, .text = target.database},
                         {.kind = Parameter::Kind::Number, .tag = isc_spb_options,
                          .number = isc_spb_rpr_validate_db | isc_spb_rpr_full}},

@@ -94,11 +94,38 @@ void reportFailure(const FbError &error)
     MessageSeam::warning(error.message());
 }
 
+DatabaseLogin loginInUse()
+{
+    return {.user = DM->Baza.user(), .password = DM->Baza.password()};
+}
+
+// The login in use goes with the database: an office user's password is typed at
+// start-up and written nowhere the configuration file would give it back.
+bool connectKeepingLogin(const QString &database)
+{
+    const DatabaseLogin login = loginInUse();
+    return DM->ConnectDatabase({.database = database, .user = login.user, .password = login.password});
+}
+
 }
 
 void KopiaMnuClick(QWidget *window)
 {
     const QString database = DM->Baza.databaseName();
+    // The server backs a database up for its owner and its own administrator only; an
+    // office user learns so here, with whom to ask, not from the engine in English.
+    if (onServer(database)) {
+        const QString owner = DatabaseOwner(DM->Baza);
+        const QString user = DM->Baza.user();
+        if (!owner.isEmpty() && user.compare(owner, Qt::CaseInsensitive) != 0
+            && user.compare(QLatin1String("SYSDBA"), Qt::CaseInsensitive) != 0) {
+            MessageSeam::warning(QStringLiteral("Kopię zapasową bazy na serwerze może wykonać tylko jej właściciel (%1) "
+                                                "albo administrator serwera. Zaloguj się jako właściciel albo poproś go "
+                                                "o wykonanie kopii.")
+                                     .arg(owner));
+            return;
+        }
+    }
     const QString server = onServer(database) ? QStringLiteral(" (ścieżka na serwerze)") : QString();
     const QString file = ChooseFile(window, QStringLiteral("Kopia zapasowa – zapisz do pliku") + server,
                                     dated(backupFolder(database), stem(database), QStringLiteral(".fbk")),
@@ -108,7 +135,7 @@ void KopiaMnuClick(QWidget *window)
     rememberBackupFolder(database, file);
     try {
         withProgress(window, QStringLiteral("Kopia zapasowa"),
-                     [&](const BackupProgress &progress) { BackupDatabase(database, file, progress); });
+                     [&](const BackupProgress &progress) { BackupDatabase(database, loginInUse(), file, progress); });
     } catch (const FbError &error) {
         reportFailure(error);
         return;
@@ -139,7 +166,7 @@ void OdtworzMnuClick(QWidget *window, const std::function<void()> &afterSwitch)
     }
     try {
         withProgress(window, QStringLiteral("Odtwarzanie z kopii"),
-                     [&](const BackupProgress &progress) { RestoreDatabase(backup, restored, progress); });
+                     [&](const BackupProgress &progress) { RestoreDatabase(backup, restored, loginInUse(), progress); });
     } catch (const FbError &error) {
         reportFailure(error);
         return;
@@ -152,10 +179,10 @@ void OdtworzMnuClick(QWidget *window, const std::function<void()> &afterSwitch)
         MessageSeam::warning(QStringLiteral("Program pracuje dalej na bazie %1.\n%2").arg(open, problem));
         return;
     }
-    if (!DM->ConnectDatabase()) {
+    if (!connectKeepingLogin(restored)) {
         // Back to where the user was: the restored database did not open.
         WriteDatabasePath(open);
-        DM->ConnectDatabase();
+        connectKeepingLogin(open);
         MessageSeam::warning(QStringLiteral("Nie udało się połączyć z odtworzoną bazą %1; program pracuje dalej na bazie %2.")
                                  .arg(restored, open));
     }

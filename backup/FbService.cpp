@@ -29,15 +29,16 @@ Target TargetOf(const QString &databaseName)
     return {.service = databaseName.left(end) + QStringLiteral(":service_mgr"), .database = databaseName.mid(end + 1)};
 }
 
-void Run(const QString &service, unsigned char action, const std::vector<Parameter> &parameters,
+void Run(const QString &service, const DatabaseLogin &login, unsigned char action, const std::vector<Parameter> &parameters,
          const std::function<void(const QString &line)> &onLine)
 {
     FbApi::Status status;
     std::unique_ptr<Firebird::IXpbBuilder, Disposer> attach(
         FbApi::util()->getXpbBuilder(&status, Firebird::IXpbBuilder::SPB_ATTACH, nullptr, 0));
     status.check();
-    attach->insertString(&status, isc_spb_user_name, FbConnection::UserName);
-    attach->insertString(&status, isc_spb_password, FbConnection::Password);
+    attach->insertString(&status, isc_spb_user_name, login.user.toUtf8().constData());
+    attach->insertString(&status, isc_spb_password, login.password.toUtf8().constData());
+    attach->insertString(&status, isc_spb_sql_role_name, FbConnection::Role);
     status.check();
 
     FbApi::Ref<Firebird::IProvider> provider(FbApi::master()->getDispatcher());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatabaseCreator.h"
+
 #include <QString>
 #include <functional>
 
@@ -27,10 +29,11 @@ struct Parameter
     unsigned number = 0;
 };
 
-// Starts the action with its parameters on the service manager and hands every line
+// Starts the action with its parameters on the service manager, logged in as the
+// login given (with the office role, which a server applies where it is granted), and hands every line
 // the service writes to onLine (the verbose output that shows progress) until the
 // service ends. Throws FbError with the service's message when it fails.
-void Run(const QString &service, unsigned char action, const std::vector<Parameter> &parameters,
+void Run(const QString &service, const DatabaseLogin &login, unsigned char action, const std::vector<Parameter> &parameters,
          const std::function<void(const QString &line)> &onLine);
 
 }

@@ -4,6 +4,7 @@
 
 #include "BankFile.h"
 #include "BankOrderSource.h"
+#include "DatabaseCreator.h"
 #include "DatabasePath.h"
 #include "FDM.h"
 #include "FbError.h"
@@ -134,7 +135,8 @@ int main(int argc, char **argv)
 
     try {
         TDM dm;
-        if (!dm.ConnectDatabase()) {
+        const DatabaseLogin login = EnvironmentLogin();
+        if (!dm.ConnectDatabase({.database = args->database, .user = login.user, .password = login.password})) {
             say(QStringLiteral("cannot open the database %1").arg(args->database));
             return 1;
         }

@@ -5,11 +5,17 @@
 #include <QByteArray>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 // Listens on a connection for the events the database's triggers post when a table
 // changes, whoever changed it. The database delivers them on a thread of its own; they
 // come out here as signals on the thread the object lives on, one per event name
 // however many commits posted it since the last delivery.
+//
+// Through a server the events come on a second connection, to a port the server picks,
+// which can be lost while the database connection lives on: the wait then ends without
+// the counts. It is asked for again every few seconds until a delivery comes whole;
+// meanwhile nothing is announced, and interrupted() and resumed() tell so.
 class ChangeEvents : public QObject, private FbAttachmentUser
 {
     Q_OBJECT
@@ -27,15 +33,28 @@ public:
     void stop();
     bool isListening() const { return events_ != nullptr; }
 
+    // How often a lost wait is asked for again.
+    static constexpr int RetryMilliseconds = 3000;
+
 signals:
     void posted(const QString &name);
+    // The events stopped coming (their connection was lost); changes go unannounced
+    // until resumed().
+    void interrupted();
+    void resumed();
 
 private:
     class Callback;
 
     void attachmentClosing() override { stop(); }
     void delivered();
-    bool queue();
+    bool queue(const QByteArray &block);
+    void releaseEndedWait();
+    void newCallback();
+    void dropCallback();
+    void waitLost();
+    void retry();
+    void detachOwn();
 
     FbConnection &connection_;
     QStringList names_;
@@ -43,4 +62,8 @@ private:
     QByteArray counts_;
     Callback *callback_ = nullptr;
     Firebird::IEvents *events_ = nullptr;
+    // After a loss, the events' own attachment (the connection's cannot listen again).
+    Firebird::IAttachment *own_ = nullptr;
+    QTimer retryTimer_;
+    bool interrupted_ = false;
 };

@@ -1,11 +1,13 @@
 #include "DatabaseCreator.h"
 
 #include "FbConnection.h"
+#include "FbError.h"
 #include "FbQuery.h"
 #include "FbTransaction.h"
 #include "SqlScript.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 static void loadSchemaResource()
 {
@@ -25,6 +27,14 @@ QString SchemaScript()
 DatabaseLogin BuiltInLogin()
 {
     return {.user = QString::fromLatin1(FbConnection::UserName), .password = QString::fromLatin1(FbConnection::Password)};
+}
+
+DatabaseLogin EnvironmentLogin()
+{
+    const QString user = qEnvironmentVariable("ISC_USER");
+    if (user.isEmpty())
+        return BuiltInLogin();
+    return {.user = user, .password = qEnvironmentVariable("ISC_PASSWORD")};
 }
 
 void RunInOneTransaction(const QString &databaseName, const QStringList &statements, const DatabaseLogin &login)
@@ -75,8 +85,34 @@ QString quotedName(const QString &name)
 
 }
 
+QString DatabaseOwner(FbConnection &connection)
+{
+    FbTransaction transaction(connection);
+    transaction.start();
+    FbQuery query(transaction);
+    query.setSql(QStringLiteral("select trim(RDB$OWNER_NAME) from RDB$RELATIONS where RDB$RELATION_NAME = 'ADRESACI'"));
+    query.open();
+    QVector<QVariant> row;
+    const QString owner = query.fetch(row) ? row.value(0).toString() : QString();
+    query.close();
+    transaction.commit();
+    return owner;
+}
+
+void CheckUserNames(const QStringList &users)
+{
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9_$]{0,30}$"));
+    QStringList wrong;
+    for (const QString &user : users)
+        if (!identifier.match(user.trimmed()).hasMatch())
+            wrong << u'"' + user + u'"';
+    if (!wrong.isEmpty())
+        throw FbError(QStringLiteral("Nazwa użytkownika serwera jest nieprawidłowa: %1.").arg(wrong.join(QStringLiteral(", "))));
+}
+
 void GrantOfficeRole(const QString &databaseName, const DatabaseLogin &owner, const QStringList &users)
 {
+    CheckUserNames(users);
     const QString role = QString::fromLatin1(FbConnection::Role);
     FbConnection connection;
     connection.setDatabaseName(databaseName);
@@ -104,8 +140,11 @@ void GrantOfficeRole(const QString &databaseName, const DatabaseLogin &owner, co
     }
     for (const QString &table : tables)
         run(QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON TABLE %1 TO ROLE %2").arg(quotedName(table), role));
+    // The numbers are drawn only through the procedures: with the sequences themselves a
+    // user could set them back (gen_id(..., -5)) and have numbers given out twice.
     for (const QString &sequence : sequences)
-        run(QStringLiteral("GRANT USAGE ON SEQUENCE %1 TO ROLE %2").arg(quotedName(sequence), role));
+        for (const QString &procedure : procedures)
+            run(QStringLiteral("GRANT USAGE ON SEQUENCE %1 TO PROCEDURE %2").arg(quotedName(sequence), quotedName(procedure)));
     for (const QString &procedure : procedures)
         run(QStringLiteral("GRANT EXECUTE ON PROCEDURE %1 TO ROLE %2").arg(quotedName(procedure), role));
     for (const QString &user : users)

@@ -31,6 +31,7 @@ void DatasetModel::bindSelection(QItemSelectionModel *selection)
     selection_ = selection;
     connect(selection, &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { selectionCurrentChanged(current); });
+    connect(selection, &QItemSelectionModel::selectionChanged, this, [this] { keepSelectedKeys(); });
     selectCurrent();
 }
 
@@ -105,11 +106,58 @@ bool DatasetModel::guarded(const std::function<void()> &work)
 
 void DatasetModel::datasetReset()
 {
+    const int previousRows = rows_;
+    const QVariantList kept = selectedKeys_;
     beginResetModel();
     rows_ = dataset_.isOpen() ? dataset_.fetchedCount() : 0;
     indicatorRow_ = dataset_.currentRow();
     endResetModel();
     selectCurrent();
+    selectedKeys_ = kept;
+    selectKeptKeys(previousRows);
+}
+
+void DatasetModel::keepSelectedKeys()
+{
+    if (syncing_ || !selection_ || dataset_.keyField().isEmpty())
+        return;
+    const QModelIndexList rows = selection_->selectedRows();
+    selectedKeys_.clear();
+    if (rows.size() < 2)
+        return;
+    for (const QModelIndex &row : rows)
+        if (row.row() < rows_)
+            selectedKeys_ << dataset_.valueAt(row.row(), dataset_.keyField());
+}
+
+void DatasetModel::selectKeptKeys(int previousRows)
+{
+    if (!selection_ || selectedKeys_.isEmpty() || !dataset_.isOpen())
+        return;
+    // The rows stand about where they stood: reading as far as before (and a step for
+    // rows added above them) finds them, without reading a long list to its end for a
+    // row deleted meanwhile.
+    const auto found = [this] {
+        int count = 0;
+        for (int row = 0; row < rows_; ++row)
+            count += selectedKeys_.contains(dataset_.valueAt(row, dataset_.keyField())) ? 1 : 0;
+        return count;
+    };
+    while (found() < selectedKeys_.size() && !dataset_.allFetched() && rows_ < previousRows + FetchStep)
+        if (!guarded([this] { dataset_.fetchMore(FetchStep); }))
+            break;
+    if (found() == 0)
+        return;
+    // The grid's current row is not chosen unless it was before (it is the row next to
+    // one deleted meanwhile).
+    syncing_ = true;
+    for (int row = 0; row < rows_; ++row) {
+        const bool kept = selectedKeys_.contains(dataset_.valueAt(row, dataset_.keyField()));
+        if (kept || selection_->isRowSelected(row))
+            selection_->select(index(row, 0), (kept ? QItemSelectionModel::Select : QItemSelectionModel::Deselect)
+                                                  | QItemSelectionModel::Rows);
+    }
+    syncing_ = false;
 }
 
 void DatasetModel::rowsFetched(int first, int last)
@@ -151,6 +199,10 @@ void DatasetModel::datasetCurrentChanged(int row)
         emit headerDataChanged(Qt::Vertical, previous, previous);
     if (row >= 0 && row < rows_)
         emit headerDataChanged(Qt::Vertical, row, row);
+    // Announced again after the list was read again: the grid stands there already,
+    // with the rows kept selected around it.
+    if (row == previous && selection_ && row >= 0 && selection_->currentIndex().row() == row)
+        return;
     selectCurrent();
 }
 
@@ -159,6 +211,8 @@ void DatasetModel::selectCurrent()
     if (!selection_ || syncing_)
         return;
     syncing_ = true;
+    // The selection is the current row alone from here on.
+    selectedKeys_.clear();
     const int row = dataset_.currentRow();
     if (row >= 0 && row < rows_)
         selection_->setCurrentIndex(index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

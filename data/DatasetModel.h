@@ -18,7 +18,10 @@ struct DatasetColumn
 
 // Shows any dataset in a grid: one row per fetched row (more are read as the view
 // scrolls), the given columns, and a row indicator on the current row. Bound to a
-// selection model it keeps the grid's current row and the dataset's in step both ways.
+// selection model it keeps the grid's current row and the dataset's in step both ways,
+// and the rows selected besides the current one stay selected, by their key, when the
+// list is read again (another desktop's change must not turn a choice of several rows
+// into one).
 class DatasetModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -48,6 +51,8 @@ private:
     void datasetCurrentChanged(int row);
     void selectionCurrentChanged(const QModelIndex &current);
     void selectCurrent();
+    void keepSelectedKeys();
+    void selectKeptKeys(int previousRows);
     // Runs work that reaches the database on behalf of a view under the general error
     // report; false when it failed.
     bool guarded(const std::function<void()> &work);
@@ -58,4 +63,6 @@ private:
     int rows_ = 0;
     int indicatorRow_ = -1;
     bool syncing_ = false;
+    // The keys of the selected rows, when more than one is selected.
+    QVariantList selectedKeys_;
 };

@@ -147,6 +147,11 @@ qint32 TDM::NewRateEntryId() { return newId(GetNewWpisId); }
 
 void TDM::reopen(Dataset &list, const QString &keyField, qint32 id, bool suspendViews)
 {
+    reopen(list, keyField, QList<qint32>{id}, suspendViews);
+}
+
+void TDM::reopen(Dataset &list, const QString &keyField, const QList<qint32> &ids, bool suspendViews)
+{
     if (suspendViews)
         list.disableControls();
     try {
@@ -154,8 +159,9 @@ void TDM::reopen(Dataset &list, const QString &keyField, qint32 id, bool suspend
         list.transaction().start();
         list.open();
         // Identifiers are positive: 0 asks for the first row, and must not read the whole list.
-        if (!keyField.isEmpty() && id > 0)
-            list.locate(keyField, id);
+        for (const qint32 id : ids)
+            if (keyField.isEmpty() || id <= 0 || list.locate(keyField, id))
+                break;
     } catch (...) {
         if (suspendViews)
             list.enableControls();
@@ -170,8 +176,8 @@ void TDM::ReopenTaxList(qint32 id) { reopen(Podatkowe, QStringLiteral("PRZELEWID
 void TDM::ReopenZusList(qint32 id) { reopen(Zusowe, QStringLiteral("PRZELEWID"), id, true); }
 void TDM::ReopenOrdinaryTemplates(qint32 id) { reopen(szZwykle, QStringLiteral("PRZELEWID"), id, true); }
 void TDM::ReopenContractors(qint32 id) { reopen(Adresaci, QStringLiteral("ADRESATID"), id, false); }
-void TDM::ReopenTaxOffices() { reopen(Urzedy, QString(), 0, false); }
-void TDM::ReopenTitles() { reopen(Tytuly, QString(), 0, false); }
+void TDM::ReopenTaxOffices(qint32 id) { reopen(Urzedy, QStringLiteral("URZADID"), id, false); }
+void TDM::ReopenTitles(qint32 id) { reopen(Tytuly, QStringLiteral("TYTULID"), id, false); }
 
 void TDM::ReopenTaxTemplates(qint32 contractorId, qint32 templateId)
 {
@@ -421,8 +427,14 @@ Dataset *TDM::ListOfChangeEvent(const QString &name)
 
 void TDM::ReopenOnCurrentRow(Dataset &list)
 {
-    const qint32 id = list.currentRow() < 0 ? 0 : list.value(list.keyField()).toInt();
+    // A row another desktop deleted leaves the list on its neighbour, the row below it
+    // (above it at the end), not on the first row, far from where the user was.
+    QList<qint32> ids;
+    const int row = list.currentRow();
+    for (const int at : {row, row + 1, row - 1})
+        if (row >= 0 && at >= 0 && at < list.fetchedCount())
+            ids << list.valueAt(at, list.keyField()).toInt();
     for (const WatchedList &watched : WatchedLists)
         if (&(this->*watched.list) == &list)
-            reopen(list, list.keyField(), id, watched.suspendViews);
+            reopen(list, list.keyField(), ids, watched.suspendViews);
 }

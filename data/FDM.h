@@ -71,11 +71,11 @@ public:
     void ReopenOrdinaryTemplates(qint32 id);
     void ReopenTaxTemplates(qint32 contractorId, qint32 templateId);
     void ReopenContractors(qint32 id);
-    void ReopenTaxOffices();
-    void ReopenTitles();
+    void ReopenTaxOffices(qint32 id = 0);
+    void ReopenTitles(qint32 id = 0);
 
     // Reads the list again in a new transaction, standing on the row it stood on when
-    // that row is still there.
+    // that row is still there, else on its neighbour.
     void ReopenOnCurrentRow(Dataset &list);
     // The list that shows the table whose change the event of that name announces.
     Dataset *ListOfChangeEvent(const QString &name);
@@ -117,6 +117,8 @@ public:
 private:
     qint32 newId(FbQuery &procedure);
     void reopen(Dataset &list, const QString &keyField, qint32 id, bool suspendViews);
+    // Stands on the first of the rows found, in the order given.
+    void reopen(Dataset &list, const QString &keyField, const QList<qint32> &ids, bool suspendViews);
     void openRecord(Dataset &record, qint32 id);
 };
 

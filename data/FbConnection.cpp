@@ -114,6 +114,20 @@ void FbConnection::close()
     throw FbError(message);
 }
 
+Firebird::IAttachment *FbConnection::attachAnother() const
+{
+    if (!provider_)
+        throw FbError(QStringLiteral("Brak połączenia z bazą danych."));
+    FbApi::Status status;
+    auto *dpb = connectionParameters(status, false, user_, password_);
+    const QByteArray name = databaseName_.toLocal8Bit();
+    Firebird::IAttachment *another =
+        provider_->attachDatabase(&status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
+    dpb->dispose();
+    status.check();
+    return another;
+}
+
 Firebird::IAttachment *FbConnection::attachment() const
 {
     if (!attachment_)

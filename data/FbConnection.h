@@ -44,6 +44,10 @@ public:
     void setDatabaseName(const QString &name) { databaseName_ = name; }
     const QString &databaseName() const { return databaseName_; }
     void setLogin(const QString &user, const QString &password);
+    // The login in use, for the tasks that reach the database by another way (the
+    // service manager) and must not fall back on the built-in one.
+    const QString &user() const { return user_; }
+    const QString &password() const { return password_; }
 
     void open();
     // Commits every transaction still active, each one even when another fails, then
@@ -53,6 +57,10 @@ public:
     bool isOpen() const { return attachment_ != nullptr; }
 
     Firebird::IAttachment *attachment() const;
+    // Another attachment to the same database with the same login, the caller's to
+    // detach: for the events, whose second connection the client never makes again on
+    // an attachment that lost it. Throws FbError.
+    Firebird::IAttachment *attachAnother() const;
 
     void addAttachmentUser(FbAttachmentUser *user) { attachmentUsers_.append(user); }
     void removeAttachmentUser(FbAttachmentUser *user) { attachmentUsers_.removeAll(user); }

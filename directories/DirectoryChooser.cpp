@@ -117,8 +117,6 @@ void DirectoryChooser::KartotekaBtnClick()
             ownTransaction_->commit();
         ownTransaction_->start();
         ownQuery_->open();
-    } else if (setup_.commitShared) {
-        setup_.commitShared();
     }
     if (id > 0)
         Rows().locate(setup_.keyField, id);

@@ -31,9 +31,6 @@ public:
         QVector<DatasetColumn> columns;
         QString searchCaption;
         std::function<std::unique_ptr<DirectoryList>(QWidget *parent)> list;
-        // For a shared dataset: commits it (by reopening) after the list opened by
-        // "&Kartoteka" reports a change. Empty where the list commits by itself.
-        std::function<void()> commitShared = {};
     };
 
     ~DirectoryChooser() override;

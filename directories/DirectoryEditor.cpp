@@ -133,10 +133,8 @@ void DirectoryEditor::PostBtnClick()
         if (!RunSaveChecks({check}))
             return;
     Dataset &rows = *setup_.dataset;
-    if (!isNew_) {
-        std::function<void()> reopen;
-        if (setup_.afterStore)
-            reopen = [this] { setup_.afterStore(openedId_); };
+    if (!isNew_ && !rowStore_.StoringAgain()) {
+        const auto reopen = [this] { setup_.afterStore(openedId_); };
         if (!StandOnStoredRow(rows, setup_.keyField, openedId_, reopen, setup_.gone)) {
             if (nameField_)
                 nameField_->setFocus();
@@ -152,11 +150,8 @@ void DirectoryEditor::PostBtnClick()
             if (!binding.writes || binding.writes())
                 rows.setValue(binding.column, binding.read());
     };
-    const auto afterPost = [this, &rows] {
-        if (setup_.afterStore)
-            setup_.afterStore(rows.value(setup_.keyField).toInt());
-    };
-    switch (StoreRow(rows, isNew_, write, afterPost)) {
+    const auto afterPost = [this, &rows] { setup_.afterStore(rows.value(setup_.keyField).toInt()); };
+    switch (rowStore_.Store(rows, isNew_, write, afterPost)) {
     case StoreResult::Stored:
         accept();
         return;

@@ -28,10 +28,11 @@ public:
         Dataset *dataset;                   // the list whose row is added or changed
         QString keyField;                   // its identifier column
         std::function<qint32()> newId;      // the identifier of an added row
-        // Runs after the row was posted, with its identifier (a directory that commits
-        // at once reopens its list here; it also finds a corrected row again when the
-        // list no longer stands on it). Empty: the editor commits nothing.
-        std::function<void(qint32 id)> afterStore = {};
+        // Runs after the row was posted, with its identifier: reopens the list, which
+        // commits the row at once (a change left open would hold the row's lock against
+        // the other desktops and be lost with the connection) and stands on it; it also
+        // finds a corrected row again when the list no longer stands on it.
+        std::function<void(qint32 id)> afterStore;
         // What the user is told when the row being corrected is no longer in the list.
         QString gone = EntryGone;
     };
@@ -93,6 +94,7 @@ private:
     std::vector<SaveCheck> checks_;
     std::vector<std::function<void()>> openChecks_;
     bool isNew_ = false;
+    RowStore rowStore_;
     // The row being corrected, or the one a first store added.
     qint32 openedId_ = 0;
 };

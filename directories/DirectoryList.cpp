@@ -98,10 +98,7 @@ void DirectoryList::InsertBtnClick()
     if (!editor->ShowNew())
         return;
     changed_ = true;
-    if (setup_.afterAdd)
-        setup_.afterAdd(CurrentId());
-    else
-        KeepInOrder(CurrentId());
+    KeepInOrder(CurrentId());
     SetButtons();
 }
 
@@ -142,8 +139,7 @@ void DirectoryList::DeleteBtnClick()
         return;
     }
     changed_ = true;
-    if (setup_.afterDelete)
-        setup_.afterDelete(CurrentId());
+    setup_.afterDelete(Rows().isEmpty() ? 0 : CurrentId());
     SetButtons();
 }
 
@@ -156,13 +152,10 @@ void DirectoryList::RefreshClick()
 
 void DirectoryList::CloseBtnClick()
 {
-    if (changed_ && setup_.closingChanged)
-        setup_.closingChanged(CurrentId());
     QDialog::reject();
 }
 
 void DirectoryList::reject()
 {
-    // A commit that fails keeps the list open, its changes still pending, after the report.
-    RunGuarded([this] { CloseBtnClick(); });
+    CloseBtnClick();
 }

@@ -29,11 +29,11 @@ public:
         QString deleteQuestion;
         std::function<std::unique_ptr<DirectoryEditor>(QWidget *parent)> editor;
         bool doubleClickEdits = true;       // a double click on a row acts as "&Popraw"
-        // Commit points, each given the identifier of the row the list then stands on
-        // (0 on an empty list); empty where the list commits nothing itself.
-        std::function<void(qint32 id)> afterAdd = {};
-        std::function<void(qint32 id)> afterDelete = {};
-        std::function<void(qint32 id)> closingChanged = {};   // on closing after a change
+        // Commits a deletion at once, as the editor commits a store, so that no change
+        // waits in an open transaction for the window to close (holding the row's lock
+        // against the other desktops, and lost with the connection): reads the list
+        // again standing on the row given (0 on an empty list).
+        std::function<void(qint32 id)> afterDelete;
     };
 
     void ShowList();

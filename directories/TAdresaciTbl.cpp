@@ -17,7 +17,7 @@ TAdresaciTbl::TAdresaciTbl(QWidget *parent)
                      .deleteQuestion = QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
                      .editor = [](QWidget *parent) { return std::make_unique<TAdresatFrm>(parent); },
                      .doubleClickEdits = true,
-                     .closingChanged = [](qint32 id) { DM->ReopenContractors(id); }},
+                     .afterDelete = [](qint32 id) { DM->ReopenContractors(id); }},
                     parent)
 {
 }

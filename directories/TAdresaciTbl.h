@@ -2,8 +2,7 @@
 
 #include "DirectoryList.h"
 
-// The contractors directory. It commits by itself: an added contractor at once, changes
-// and deletions when the list closes.
+// The contractors directory; each change is committed at once.
 class TAdresaciTbl : public DirectoryList
 {
 public:

@@ -1,5 +1,6 @@
 #include "TSzablPodatTbl.h"
 
+#include "BusyCursor.h"
 #include "DatasetGrid.h"
 #include "ErrorReport.h"
 #include "FDM.h"
@@ -10,6 +11,7 @@
 #include "SearchBox.h"
 #include "TSzablonPodatFrm.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QToolButton>
@@ -65,6 +67,15 @@ TSzablPodatTbl::TSzablPodatTbl(QWidget *parent) : QDialog(parent)
     ConnectGuarded(EditBtn, &QToolButton::clicked, this, &TSzablPodatTbl::EditBtnClick);
     ConnectGuarded(DeleteBtn, &QToolButton::clicked, this, &TSzablPodatTbl::DeleteBtnClick);
     connect(CloseBtn, &QToolButton::clicked, this, &QDialog::reject);
+    auto *refresh = new QAction(QStringLiteral("&Odśwież"), this);
+    refresh->setObjectName(QStringLiteral("OdswiezAct"));
+    refresh->setShortcut(Qt::Key_F5);
+    addAction(refresh);
+    for (DatasetGrid *grid : {SzablonGrid, KontrahGrid}) {
+        grid->addAction(refresh);
+        grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    ConnectGuarded(refresh, &QAction::triggered, this, &TSzablPodatTbl::RefreshClick);
     ConnectGuarded(&DM->Adresaci, &Dataset::currentRowChanged, this, &TSzablPodatTbl::KontahDSDataChange);
     ConnectGuarded(&DM->Adresaci, &Dataset::reset, this, &TSzablPodatTbl::KontahDSDataChange);
     connect(&DM->szPodatkowe, &Dataset::currentRowChanged, this, [this] { SetButtons(); });
@@ -158,4 +169,16 @@ void TSzablPodatTbl::DeleteBtnClick()
     // The contractor whose templates these are, also when none of them is left.
     DM->ReopenTaxTemplates(shownContractor_, next);
     SetButtons();
+}
+
+void TSzablPodatTbl::RefreshClick()
+{
+    const BusyCursor busy;
+    // Read again, the contractors pass their first row on the way back to theirs: the
+    // templates follow only where the list ends up, and keep their row on the same one.
+    WithoutFollowing([this] {
+        DM->ReopenOnCurrentRow(DM->Adresaci);
+        if (CurrentContractor() == shownContractor_)
+            DM->ReopenOnCurrentRow(DM->szPodatkowe);
+    });
 }

@@ -8,8 +8,7 @@ class SearchBox;
 
 // The tax transfer templates, contractor by contractor: the lower grid shows the
 // contractors, the upper one the templates of the contractor on which the lower one
-// stands, and it follows every move of the contractors list (reopening the templates,
-// which commits what was stored there).
+// stands, and it follows every move of the contractors list.
 //
 // While a template editor is open the list does not follow: a contractor list moved
 // or reopened under the editor (through a chooser's "&Kartoteka") must not swap the
@@ -26,6 +25,8 @@ public:
     void InsertBtnClick();
     void EditBtnClick();
     void DeleteBtnClick();
+    // Reads both lists again, as they are in the database now (F5).
+    void RefreshClick();
     // Follows the contractor on which the contractors list stands.
     void KontahDSDataChange();
 

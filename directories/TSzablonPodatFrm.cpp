@@ -149,25 +149,29 @@ void TSzablonPodatFrm::PostBtnClick()
 
     Dataset &templates = DM->szPodatkowe;
     // The template this window opened, wherever the query stands now.
-    if (!IsNew
+    if (!IsNew && !rowStore_.StoringAgain()
         && !StandOnStoredRow(templates, Id, templateId_, [this] { DM->ReopenTaxTemplates(KontrahId, templateId_); },
                              TemplateGone)) {
         EdNazwa->setFocus();
         return;
     }
 
-    switch (StoreRow(templates, IsNew, [this] { write(); }, [] {})) {
+    const auto commit = [this] { DM->ReopenTaxTemplates(KontrahId, templateId_); };
+    switch (rowStore_.Store(templates, IsNew, [this] { write(); }, commit)) {
     case StoreResult::Stored:
         accept();
-        break;
+        return;
     case StoreResult::KeptTheirs:
         reject();
-        break;
+        return;
     case StoreResult::PostedNotShown:
+        // The template exists now: another "&Zapisz" changes it instead of adding it again.
+        IsNew = false;
+        break;
     case StoreResult::Failed:
-        EdNazwa->setFocus();
         break;
     }
+    EdNazwa->setFocus();
 }
 
 void TSzablonPodatFrm::write()

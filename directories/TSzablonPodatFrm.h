@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowStore.h"
 #include "TaxOrderFields.h"
 
 #include <QDialog>
@@ -10,8 +11,8 @@ class QPushButton;
 
 // The editor of one tax transfer template of a contractor: a tax transfer without
 // dates under a short name. It changes the template on which the templates query
-// stood when it opened, or adds one to the contractor it was given, and commits
-// nothing: the next reopen of the templates does.
+// stood when it opened, or adds one to the contractor it was given, and commits each
+// store at once, as every directory's editor does.
 class TSzablonPodatFrm : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ private:
     void write();
 
     bool IsNew = false;
+    RowStore rowStore_;
     qint32 KontrahId = 0;
     // The template being corrected, or the one a first store added.
     qint32 templateId_ = 0;

@@ -12,7 +12,8 @@ TTytulFrm::TTytulFrm(QWidget *parent)
                        .caption = QStringLiteral("Tytuł zapłaty"),
                        .dataset = &DM->Tytuly,
                        .keyField = QStringLiteral("TYTULID"),
-                       .newId = [] { return DM->NewTitleId(); }},
+                       .newId = [] { return DM->NewTitleId(); },
+                       .afterStore = [](qint32 id) { DM->ReopenTitles(id); }},
                       parent)
 {
     QWidget *form = Form();

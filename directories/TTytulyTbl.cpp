@@ -12,7 +12,8 @@ TTytulyTbl::TTytulyTbl(QWidget *parent)
                      .columns = TitleColumns(),
                      .searchCaption = QStringLiteral("Nazwa tytułu zapłaty"),
                      .deleteQuestion = QStringLiteral("Usunąć zaznaczony tytuł zapłaty z wykazu?"),
-                     .editor = [](QWidget *parent) { return std::make_unique<TTytulFrm>(parent); }},
+                     .editor = [](QWidget *parent) { return std::make_unique<TTytulFrm>(parent); },
+                     .afterDelete = [](qint32 id) { DM->ReopenTitles(id); }},
                     parent)
 {
 }

@@ -2,8 +2,7 @@
 
 #include "DirectoryList.h"
 
-// The payment titles directory. Its changes stay in the titles' open transaction;
-// whoever opened the list commits them when it reports Changed.
+// The payment titles directory; each change is committed at once.
 class TTytulyTbl : public DirectoryList
 {
 public:

@@ -15,7 +15,8 @@ TUrzedyFrm::TUrzedyFrm(QWidget *parent)
                        .caption = QStringLiteral("Organ podatkowy"),
                        .dataset = &DM->Urzedy,
                        .keyField = QStringLiteral("URZADID"),
-                       .newId = [] { return DM->NewTaxOfficeId(); }},
+                       .newId = [] { return DM->NewTaxOfficeId(); },
+                       .afterStore = [](qint32 id) { DM->ReopenTaxOffices(id); }},
                       parent)
 {
     QWidget *form = Form();

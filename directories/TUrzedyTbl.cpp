@@ -14,7 +14,8 @@ TUrzedyTbl::TUrzedyTbl(QWidget *parent)
            .searchCaption = QStringLiteral("Nazwa organu podatkowego"),
            .deleteQuestion = QStringLiteral("Usunąć bieżącą pozycję z wykazu?"),
            .editor = [](QWidget *parent) { return std::make_unique<TUrzedyFrm>(parent); },
-           .doubleClickEdits = false},
+           .doubleClickEdits = false,
+           .afterDelete = [](qint32 id) { DM->ReopenTaxOffices(id); }},
           parent)
 {
 }

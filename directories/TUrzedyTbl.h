@@ -2,9 +2,8 @@
 
 #include "DirectoryList.h"
 
-// The tax authorities directory, in the order they were added. Its changes stay in the
-// authorities' open transaction; whoever opened the list commits them when it reports
-// Changed. A double click does nothing here.
+// The tax authorities directory, in the order they were added; each change is committed
+// at once. A double click does nothing here.
 class TUrzedyTbl : public DirectoryList
 {
 public:

@@ -11,8 +11,7 @@ TWybierzTytulFrm::TWybierzTytulFrm(QWidget *parent)
                         .gridName = "TytulGrid",
                         .columns = TTytulyTbl::TitleColumns(),
                         .searchCaption = QStringLiteral("Nazwa tytułu zapłaty"),
-                        .list = [](QWidget *parent) { return std::make_unique<TTytulyTbl>(parent); },
-                        .commitShared = [] { DM->ReopenTitles(); }},
+                        .list = [](QWidget *parent) { return std::make_unique<TTytulyTbl>(parent); }},
                        parent)
 {
 }

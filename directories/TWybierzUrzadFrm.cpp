@@ -12,8 +12,7 @@ TWybierzUrzadFrm::TWybierzUrzadFrm(QWidget *parent)
            .gridName = "UrzadGrid",
            .columns = {{.field = QStringLiteral("NAZWA"), .title = QStringLiteral("Nazwa organu podatkowego"), .width = 360}},
            .searchCaption = QStringLiteral("Nazwa organu podatkowego"),
-           .list = [](QWidget *parent) { return std::make_unique<TUrzedyTbl>(parent); },
-           .commitShared = [] { DM->ReopenTaxOffices(); }},
+           .list = [](QWidget *parent) { return std::make_unique<TUrzedyTbl>(parent); }},
           parent)
 {
 }

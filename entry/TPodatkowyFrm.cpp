@@ -203,10 +203,10 @@ void TPodatkowyFrm::PostBtnClick()
         return;
 
     Dataset &list = DM->Podatkowe;
-    if (!IsNew && !StandOnStoredRow(list, Id, transferId_, [this] { DM->ReopenTaxList(transferId_); }))
+    if (!IsNew && !rowStore_.StoringAgain() && !StandOnStoredRow(list, Id, transferId_, [this] { DM->ReopenTaxList(transferId_); }))
         return;
 
-    switch (StoreRow(list, IsNew, [this] { write(); }, [this] { DM->ReopenTaxList(transferId_); })) {
+    switch (rowStore_.Store(list, IsNew, [this] { write(); }, [this] { DM->ReopenTaxList(transferId_); })) {
     case StoreResult::Stored:
         accept();
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowStore.h"
 #include "TaxOrderFields.h"
 
 #include <QDialog>
@@ -34,6 +35,7 @@ private:
     void write();
 
     bool IsNew = false;
+    RowStore rowStore_;
     // The row being corrected, or the one a first store added.
     qint32 transferId_ = 0;
 

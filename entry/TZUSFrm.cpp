@@ -464,10 +464,11 @@ void TZUSFrm::PostBtnClick()
     });
     if (!saved)
         return;
-    if (!isNew_ && !StandOnStoredRow(DM->Zusowe, QStringLiteral("PRZELEWID"), rowId_, [this] { DM->ReopenZusList(rowId_); }))
+    if (!isNew_ && !rowStore_.StoringAgain()
+        && !StandOnStoredRow(DM->Zusowe, QStringLiteral("PRZELEWID"), rowId_, [this] { DM->ReopenZusList(rowId_); }))
         return;
     Dataset &rows = DM->Zusowe;
-    const StoreResult result = StoreRow(rows, isNew_, [this, &rows] { write(rows); },
+    const StoreResult result = rowStore_.Store(rows, isNew_, [this, &rows] { write(rows); },
                                         [this] { DM->ReopenZusList(rowId_); });
     if (result == StoreResult::Failed)
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RowStore.h"
+
 #include <QDate>
 #include <QDialog>
 #include <array>
@@ -83,6 +85,7 @@ private:
 
     Clock clock_;
     bool isNew_ = true;
+    RowStore rowStore_;
     // Whether a save posted the order, even if the list could not be reopened on it.
     bool stored_ = false;
     // The order this window changes once it exists in the list (0 before).

@@ -231,12 +231,12 @@ void TZwyklyFrm::PostBtnClick()
     });
     if (!passed)
         return;
-    if (!isNew_ && !StandOnStoredRow(DM->Zwykle, IdColumn, rowId_, [this] { DM->ReopenOrdinaryList(rowId_); }))
+    if (!isNew_ && !rowStore_.StoringAgain() && !StandOnStoredRow(DM->Zwykle, IdColumn, rowId_, [this] { DM->ReopenOrdinaryList(rowId_); }))
         return;
 
     Dataset &rows = DM->Zwykle;
     qint32 id = rowId_;
-    const StoreResult result = StoreRow(
+    const StoreResult result = rowStore_.Store(
         rows, isNew_,
         [&] {
             if (isNew_) {

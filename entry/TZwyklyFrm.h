@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RowStore.h"
+
 #include <QDialog>
 
 class Dataset;
@@ -46,6 +48,7 @@ private:
     QPushButton *PostBtn, *CancelBtn, *SzablonBtn, *QrBtn;
 
     bool isNew_ = true;
+    RowStore rowStore_;
     // The order this window changes once it exists in the list (0 before).
     qint32 rowId_ = 0;
 };

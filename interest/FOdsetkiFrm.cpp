@@ -94,7 +94,7 @@ void TOdsetkiFrm::PostBtnClick()
 
     Dataset &list = RateList(RateKind_);
     qint32 storedId = 0;
-    const StoreResult result = StoreRow(
+    const StoreResult result = rowStore_.Store(
         list, IsNew,
         [this, &list] {
             if (IsNew)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RateTables.h"
+#include "RowStore.h"
 
 #include <QDialog>
 
@@ -31,6 +32,7 @@ private:
 
     RateKind RateKind_ = RateKind::Tax;
     bool IsNew = false;
+    RowStore rowStore_;
 
     QDateEdit *EdOdDnia;
     RateEdit *EdStopa;

@@ -259,11 +259,6 @@ void TOdsetkiTbl::ObliczBtnClick()
     // an earlier one for inputs that have changed since.
     WstawPodatBtn->setEnabled(false);
     WstawUstawBtn->setEnabled(false);
-    // A deletion in a rate list is not yet committed, and the calculation reads in a
-    // transaction of its own: commit it first, or the deleted rate would still be charged.
-    for (RateKind kind : {RateKind::Tax, RateKind::Statutory})
-        ReopenRateList(kind, RateList(kind).value(QStringLiteral("WPISID")).toInt());
-
     DM->trq.commit();
     DM->trq.start();
     InterestResult tax, statutory;

@@ -98,8 +98,9 @@ void RateListPage::DeleteEntry()
 {
     if (!DM->AskConfirmation(QStringLiteral("Usunąć bieżącą pozycję z wykazu?")))
         return;
-    // Made durable by the next save in this table or when the interest window closes.
-    RemoveCurrentRow(RateList(kind_));
+    Dataset &list = RateList(kind_);
+    if (RemoveCurrentRow(list))
+        ReopenRateList(kind_, list.isEmpty() ? 0 : list.value(QStringLiteral("WPISID")).toInt());
 }
 
 void RateListPage::GridDblClick()

@@ -98,7 +98,11 @@ zanderol_start_test_server() {
     ln -s "$ZANDEROL_FIREBIRD_LIB/firebird.msg" "$ZANDEROL_FIREBIRD_LIB/plugins.conf" "$base/root/"
     cp "$ZANDEROL_FIREBIRD_LIB/intl/libfbintl.so" "$base/root/intl/"
     printf 'security.db = %s/root/security3.fdb\n{\n\tRemoteAccess = false\n}\n' "$base" >"$base/root/databases.conf"
-    ZANDEROL_TEST_SERVER_PASSWORD=${ZANDEROL_TEST_SERVER_PASSWORD:-quartzpen}
+    # SYSDBA's password is this server's own: were it the program's built-in one, a
+    # part of the program that fell back on the built-in login would pass every test.
+    ZANDEROL_TEST_SERVER_PASSWORD=${ZANDEROL_TEST_SERVER_PASSWORD:-"t$(od -An -N8 -tx1 /dev/urandom | tr -d ' \n')"}
+    [ "$ZANDEROL_TEST_SERVER_PASSWORD" != quartzpen ] ||
+        zanderol_die "the tests' server must not have the program's built-in SYSDBA password"
     zanderol_write_test_server_config 3050
     zanderol_create_security_db || zanderol_die "could not create the tests' security database in $base/root"
 

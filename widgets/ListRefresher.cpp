@@ -4,6 +4,7 @@
 #include "DatasetGrid.h"
 #include "ErrorReport.h"
 #include "FDM.h"
+#include "MessageSeam.h"
 #include "ModalSeam.h"
 
 #include <QApplication>
@@ -15,7 +16,13 @@ ListRefresher::ListRefresher(TDM &dataModule, QObject *parent) : QObject(parent)
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &ListRefresher::reopenWaiting);
     connect(&dataModule_.Changes, &ChangeEvents::posted, this, &ListRefresher::changed);
+    connect(&dataModule_.Changes, &ChangeEvents::interrupted, this,
+            [] { MessageSeam::warning(NotFollowingMessage); });
 }
+
+const QString ListRefresher::NotFollowingMessage = QStringLiteral(
+    "Połączenie, którym serwer zapowiada zmiany z innych stanowisk, zostało przerwane.\n"
+    "Dopóki nie wróci, wykazy nie odświeżają się same: odśwież je klawiszem F5.");
 
 void ListRefresher::changed(const QString &name)
 {

@@ -12,13 +12,16 @@ class TDM;
 // desktop or this one), as soon as nobody works in it: never while one of its rows is
 // being edited or added, nor under an editor, a question or any window other than the
 // one list window that shows it; then once that is over. Changes that come close
-// together are read in one go.
+// together are read in one go. When the changes stop being announced (their connection
+// to the server was lost) the user is told once that the lists refresh with F5 until
+// they are announced again.
 class ListRefresher : public QObject
 {
 public:
     // How long a change waits for others to join it, and how often a list that is in
     // use is looked at again.
     static constexpr int DelayMilliseconds = 200;
+    static const QString NotFollowingMessage;
 
     explicit ListRefresher(TDM &dataModule, QObject *parent = nullptr);
 

@@ -45,8 +45,10 @@ bool storeOnce(Dataset &dataset, bool isNew, const std::vector<QVariant> &prefil
     return true;
 }
 
-StoreResult storeOverConflict(Dataset &dataset, const std::vector<QVariant> &seen, const FbError &conflict,
-                              const std::function<void()> &write)
+}
+
+StoreResult RowStore::storeOverConflict(Dataset &dataset, const std::vector<QVariant> &seen, const FbError &conflict,
+                                        const std::function<void()> &write)
 {
     RowConflict::Found found = RowConflict::Found::Gone;
     if (!RunGuarded([&] { found = RowConflict::Reread(dataset, seen); }))
@@ -64,17 +66,24 @@ StoreResult storeOverConflict(Dataset &dataset, const std::vector<QVariant> &see
         if (!MessageSeam::confirm(RowConflict::DeletedQuestion))
             return StoreResult::KeptTheirs;
         // The row comes back whole under its number, with what the user changed in it.
-        return storeOnce(dataset, true, seen, write) ? StoreResult::Stored : StoreResult::Failed;
+        if (storeOnce(dataset, true, seen, write))
+            return StoreResult::Stored;
+        again_ = seen;
+        return StoreResult::Failed;
     }
     return StoreResult::Failed;
 }
 
-}
-
-StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &write,
-                     const std::function<void()> &afterPost)
+StoreResult RowStore::Store(Dataset &dataset, bool isNew, const std::function<void()> &write,
+                            const std::function<void()> &afterPost)
 {
     const BusyCursor busy;
+    if (StoringAgain()) {
+        if (!storeOnce(dataset, true, again_, write))
+            return StoreResult::Failed;
+        again_.clear();
+        return RunGuarded(afterPost) ? StoreResult::Stored : StoreResult::PostedNotShown;
+    }
     const std::vector<QVariant> seen = isNew ? std::vector<QVariant>() : RowConflict::CurrentValues(dataset);
     StoreResult result = StoreResult::Stored;
     try {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <functional>
+#include <vector>
 
 class Dataset;
+class FbError;
 
 // Stores one row of a shared list as an editor's "&Zapisz" does: a new row is
 // appended, an existing one put into edit state; write fills its columns (taking a
@@ -27,8 +30,26 @@ enum class StoreResult {
                     // editor closes, the list shows that version
 };
 
-StoreResult StoreRow(Dataset &dataset, bool isNew, const std::function<void()> &write,
-                     const std::function<void()> &afterPost);
+//
+// An editor keeps one RowStore for its row: when the user chose to store again a row
+// another desktop deleted, and that failed (its name taken meanwhile), every later
+// "&Zapisz" stores it again, under its number, until it succeeds or the editor closes.
+class RowStore
+{
+public:
+    StoreResult Store(Dataset &dataset, bool isNew, const std::function<void()> &write,
+                      const std::function<void()> &afterPost);
+    // The row is no longer in the list and is being stored again: there is nothing to
+    // stand on before the store.
+    bool StoringAgain() const { return !again_.empty(); }
+
+private:
+    StoreResult storeOverConflict(Dataset &dataset, const std::vector<QVariant> &seen, const FbError &conflict,
+                                  const std::function<void()> &write);
+
+    // The deleted row's values as last read, while it is to be stored again.
+    std::vector<QVariant> again_;
+};
 
 // Before an editor's "&Zapisz" changes the row it opened: the list normally still stands
 // on it, but a reopen that failed after an earlier store, or another window, may have moved

@@ -14,18 +14,6 @@
 #include <QStringList>
 #include <cstdio>
 
-namespace {
-
-DatabaseLogin ownerLogin()
-{
-    const QString user = qEnvironmentVariable("ISC_USER");
-    if (user.isEmpty())
-        return BuiltInLogin();
-    return {.user = user, .password = qEnvironmentVariable("ISC_PASSWORD")};
-}
-
-}
-
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -51,7 +39,9 @@ int main(int argc, char **argv)
         return 1;
     }
     try {
-        const DatabaseLogin owner = ownerLogin();
+        // A name refused after the database was made would leave it half made.
+        CheckUserNames(users);
+        const DatabaseLogin owner = EnvironmentLogin();
         CreateEmptyDatabase(path, owner);
         if (demo)
             AddDemoData(path, owner);

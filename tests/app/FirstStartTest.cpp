@@ -6,6 +6,7 @@
 #include "MemoryKeyring.h"
 #include "MessageRecorder.h"
 #include "ModalScript.h"
+#include "TestServer.h"
 #include "WindowControls.h"
 
 #include <QAbstractButton>
@@ -215,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                .fill = [](QDialog &window, const FreshDatabase &, const OwnDataDirectory &) {
                    const QString host = qEnvironmentVariable("ZANDEROL_TEST_SERVER");
                    const QString file = serverDatabase();
-                   CreateEmptyDatabase(host + u':' + file);
+                   CreateEmptyDatabase(host + u':' + file, TestServerFromEnvironment()->sysdba());
                    control<QAbstractButton>(window, "SerwerRb")->click();
                    type(window, "EdSerwer", host);
                    type(window, "EdSciezka", file);

@@ -8,12 +8,14 @@
 #include "ModalScript.h"
 #include "Money.h"
 #include "MemoryKeyring.h"
+#include "SilentProxy.h"
 #include "TLogowanieFrm.h"
 #include "TestServer.h"
 #include "WindowControls.h"
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
@@ -38,17 +40,10 @@ protected:
         const auto found = TestServerFromEnvironment();
         ZANDEROL_NEED_TEST_SERVER(found);
         server = *found;
-        const DatabaseLogin sysdba{.user = "SYSDBA", .password = server.sysdbaPassword};
-        // Users belong to the server; a database of no use but this makes them.
-        const QString scratch = server.newDatabaseName("users");
-        FbConnection::createDatabase(scratch, sysdba.user, sysdba.password);
-        RunInOneTransaction(scratch,
-                            {QStringLiteral("CREATE OR ALTER USER ZWLASCICIEL PASSWORD '%1'").arg(OwnerPassword),
-                             QStringLiteral("CREATE OR ALTER USER KSIEGOWA PASSWORD '%1'").arg(ClerkPassword),
-                             QStringLiteral("CREATE OR ALTER USER OBCY PASSWORD '%1'").arg(StrangerPassword),
-                             QStringLiteral("GRANT CREATE DATABASE TO USER ZWLASCICIEL")},
-                            sysdba);
-        QFile::remove(server.fileOf(scratch));
+        server.runOnServer({QStringLiteral("CREATE OR ALTER USER ZWLASCICIEL PASSWORD '%1'").arg(OwnerPassword),
+                            QStringLiteral("CREATE OR ALTER USER KSIEGOWA PASSWORD '%1'").arg(ClerkPassword),
+                            QStringLiteral("CREATE OR ALTER USER OBCY PASSWORD '%1'").arg(StrangerPassword),
+                            QStringLiteral("GRANT CREATE DATABASE TO USER ZWLASCICIEL")});
         name = server.newDatabaseName("office");
         const DatabaseLogin owner{.user = "ZWLASCICIEL", .password = OwnerPassword};
         CreateEmptyDatabase(name, owner);
@@ -95,6 +90,11 @@ TEST_F(OfficeDatabase, TheLoginWindowAsksUntilTheServerAcceptsTheLogin)
         {"an unknown user", {{"nikt", ClerkPassword, refused}}, false},
         {"no user", {{"  ", "", "Podaj nazwę użytkownika."}}, false},
         {"an empty password", {{"ksiegowa", "", refused}}, false},
+        {"an account without the office's role",
+         {{"obcy", StrangerPassword,
+           "Konto OBCY nie ma w tej bazie roli ZANDEROL, bez której program nie odczyta danych. "
+           "Poproś o jej nadanie właściciela bazy (ZWLASCICIEL) (administratora biura)."}},
+         false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,7 +113,7 @@ TEST_F(OfficeDatabase, TheLoginWindowAsksUntilTheServerAcceptsTheLogin)
             return int(QDialog::Rejected);
         };
         ConnectionSettings settings = ReadConnectionSettings();
-        EXPECT_EQ(LogIn(settings), c.loggedIn);
+        EXPECT_EQ(LogIn(settings), c.loggedIn ? LoginResult::LoggedIn : LoginResult::Cancelled);
         QStringList expected;
         for (const Try &attempt : c.tries)
             expected << attempt.says;
@@ -143,7 +143,7 @@ TEST_F(OfficeDatabase, TheNextStartOffersTheUserAndOnlyAKeptPassword)
             return window.result();
         };
         ConnectionSettings first = ReadConnectionSettings();
-        ASSERT_TRUE(LogIn(first));
+        ASSERT_EQ(LogIn(first), LoginResult::LoggedIn);
         EXPECT_EQ(keyring.kept.values(), keep ? QStringList{ClerkPassword} : QStringList{});
 
         QString offeredUser, offeredPassword;
@@ -153,7 +153,7 @@ TEST_F(OfficeDatabase, TheNextStartOffersTheUserAndOnlyAKeptPassword)
             return int(QDialog::Rejected);
         };
         ConnectionSettings next = ReadConnectionSettings();
-        EXPECT_FALSE(LogIn(next));
+        EXPECT_EQ(LogIn(next), LoginResult::Cancelled);
         EXPECT_EQ(offeredUser, "ksiegowa");
         EXPECT_EQ(offeredPassword, keep ? QString(ClerkPassword) : QString());
     }
@@ -180,7 +180,7 @@ TEST_F(OfficeDatabase, AConfiguredPasswordOrAPlainPathAsksNobody)
         config.writeIni(c.database.isEmpty() ? name : c.database, c.lines);
         ModalScript modal;
         ConnectionSettings settings = ReadConnectionSettings();
-        EXPECT_TRUE(LogIn(settings));
+        EXPECT_EQ(LogIn(settings), LoginResult::LoggedIn);
         EXPECT_TRUE(modal.titles.isEmpty());
         TDM dm;
         EXPECT_EQ(dm.ConnectDatabase(settings), c.connects);
@@ -227,12 +227,12 @@ TEST_F(OfficeDatabase, TheOfficeRoleHoldsWhatTheProgramDoesAndNoMore)
         }
         EXPECT_EQ(worked, c.works);
         if (worked) {
-            // Beyond the program's needs: changing the tables themselves.
-            EXPECT_THROW(RunInOneTransaction(name, {"DROP TABLE ZWYKLE"}, {.user = c.user, .password = c.password}),
-                         FbError);
-            EXPECT_THROW(RunInOneTransaction(name, {"ALTER TABLE ADRESACI ADD X INTEGER"},
-                                             {.user = c.user, .password = c.password}),
-                         FbError);
+            // Beyond the program's needs: changing the tables themselves, or setting a
+            // sequence back so that numbers are given out twice.
+            for (const char *beyond : {"DROP TABLE ZWYKLE", "ALTER TABLE ADRESACI ADD X INTEGER",
+                                       "EXECUTE BLOCK AS DECLARE N BIGINT; BEGIN N = GEN_ID(GEN_PRZELEWID, -5); END"})
+                EXPECT_THROW(RunInOneTransaction(name, {beyond}, {.user = c.user, .password = c.password}), FbError)
+                    << beyond;
         }
     }
 }
@@ -270,4 +270,27 @@ TEST_F(OfficeDatabase, OnlyTheOwnersStartAddsTheTriggersThatAnnounceChanges)
         EXPECT_EQ(triggers(dm), c.triggersAfter);
         EXPECT_TRUE(messages.warnings.isEmpty());
     }
+}
+
+// A server that does not answer: the window tries once and the start is told at once,
+// without a second wait; the password nobody checked is not kept.
+TEST_F(OfficeDatabase, ASilentServerEndsTheLoginAfterOneWaitKeepingNoPassword)
+{
+    SilentProxy proxy(TestServerPort(server));
+    proxy.fallSilent();
+    config.writeIni(proxy.throughProxy(server, name));
+    ModalScript modal;
+    modal.script = [&](QDialog &window) {
+        type(window, "UzytkownikEdit", "ksiegowa");
+        type(window, "HasloEdit", ClerkPassword);
+        control<QCheckBox>(window, "ZapamietajCheck")->setChecked(true);
+        control<QPushButton>(window, "ZalogujBtn")->click();
+        return window.result();
+    };
+    QElapsedTimer clock;
+    clock.start();
+    ConnectionSettings settings = ReadConnectionSettings();
+    EXPECT_EQ(LogIn(settings), LoginResult::Unreachable);
+    EXPECT_LT(clock.elapsed(), (FbConnection::ConnectTimeoutSeconds + 5) * 1000);
+    EXPECT_TRUE(keyring.kept.isEmpty());
 }

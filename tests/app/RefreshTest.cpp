@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "TAdresaciTbl.h"
+#include "TSzablPodatTbl.h"
 #include "TSzablZwykleTbl.h"
 #include "TTytulyTbl.h"
 #include "TUrzedyTbl.h"
@@ -35,6 +36,7 @@ TEST_F(Refresh, F5ReadsTheWindowsListAgainOnItsRow)
         const char *field;
         // Runs the check with the window's "Odśwież" action, the list window shown.
         std::function<void(TMainFrm &, const std::function<void(QAction *)> &)> inWindow;
+        std::function<void()> before = {}; // opens a list that needs more than its table
     };
     const auto inDirectory = [this](auto makeList) {
         return [this, makeList](TMainFrm &window, const std::function<void(QAction *)> &check) {
@@ -61,11 +63,29 @@ TEST_F(Refresh, F5ReadsTheWindowsListAgainOnItsRow)
          inDirectory([](TMainFrm &window) { return std::make_unique<TTytulyTbl>(&window); })},
         {"ordinary templates", &TDM::szZwykle, "insert into SZZWYKLE (PRZELEWID, NAZWA, KWOTA) values (%1, '%2', 1)",
          "NAZWA", inDirectory([](TMainFrm &window) { return std::make_unique<TSzablZwykleTbl>(&window); })},
+        // The templates of the contractor added above; the window opens on its first template.
+        {"tax templates", &TDM::szPodatkowe,
+         "insert into SZPODATKOWE (PRZELEWID, NAZWA, KONTRAHID, KWOTA) values (%1, '%2', 901, 1)", "NAZWA",
+         [this](TMainFrm &window, const std::function<void(QAction *)> &check) {
+             TSzablPodatTbl list(&window);
+             modal.script = [&](QDialog &dialog) {
+                 dm.szPodatkowe.locate("NAZWA", "STOI");
+                 check(dialog.findChild<QAction *>("OdswiezAct"));
+                 return int(QDialog::Rejected);
+             };
+             list.ShowList();
+         },
+         [this] {
+             dm.ReopenContractors(901);
+             dm.ReopenTaxTemplates(901, 0);
+         }},
     };
     TMainFrm window;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         Dataset &list = dm.*c.list;
+        if (c.before)
+            c.before();
         db.execute({QString(c.insert).arg(901).arg("STOI"), QString(c.insert).arg(902).arg("DRUGI")});
         dm.ReopenOnCurrentRow(list);
         ASSERT_TRUE(list.locate(c.field, "STOI"));

@@ -50,7 +50,7 @@ TEST(SilentServer, ASilentServerIsToldOnceWithinItsBound)
     const ServerWatch::Timing usual = ServerWatch::timing();
     ServerWatch::setTiming({std::chrono::seconds(1), std::chrono::seconds(3)});
     const QString name = server->newDatabaseName("silent");
-    CreateEmptyDatabase(name);
+    CreateEmptyDatabase(name, server->sysdba());
 
     const SilenceCase cases[] = {
         {"before connecting", Moment::BeforeConnecting, 20000},
@@ -62,7 +62,7 @@ TEST(SilentServer, ASilentServerIsToldOnceWithinItsBound)
         SilentProxy proxy(TestServerPort(*server));
         const QString proxied = proxy.throughProxy(*server, name);
         FreshDatabase config; // only for its Zanderol.ini
-        config.writeIni(proxied, {"Uzytkownik=SYSDBA", "Haslo=" + server->sysdbaPassword});
+        config.writeIni(proxied, server->iniLogin());
         MessageRecorder messages;
         int endings = 0;
         SetConnectionLostAction([&] { ++endings; });

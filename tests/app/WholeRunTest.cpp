@@ -145,6 +145,7 @@ namespace {
 struct Lane
 {
     QString databaseName; // as the program's ini names it
+    DatabaseLogin login = BuiltInLogin();
     QString directory;
     std::vector<qint32> posted;
     int runs = 0;
@@ -210,6 +211,7 @@ QStringList missingTitles(const Lane &lane)
     QStringList missing;
     FbConnection connection;
     connection.setDatabaseName(lane.databaseName);
+    connection.setLogin(lane.login.user, lane.login.password);
     connection.open();
     FbTransaction transaction(connection);
     FbQuery query(transaction);
@@ -227,10 +229,10 @@ QStringList missingTitles(const Lane &lane)
     return missing;
 }
 
-QString gfixFindings(const QString &databaseName)
+QString gfixFindings(const QString &databaseName, const DatabaseLogin &login)
 {
     QProcess gfix;
-    gfix.start("gfix", {"-v", "-full", "-user", FbConnection::UserName, "-password", FbConnection::Password, databaseName});
+    gfix.start("gfix", {"-v", "-full", "-user", login.user, "-password", login.password, databaseName});
     if (!gfix.waitForFinished(60000))
         return "gfix did not finish";
     const QString output = QString::fromLocal8Bit(gfix.readAllStandardOutput() + gfix.readAllStandardError()).trimmed();
@@ -260,9 +262,10 @@ TEST(WholeRun, TerminationSignalsEndEveryRunInOrderAndKeepEveryPostedChange)
     if (server) {
         lanes[1].databaseName = server->newDatabaseName("signals");
         serverFile = server->fileOf(lanes[1].databaseName);
-        CreateEmptyDatabase(lanes[1].databaseName);
+        lanes[1].login = server->sysdba();
+        CreateEmptyDatabase(lanes[1].databaseName, lanes[1].login);
         // The program is asked no password when its configuration gives one.
-        second.writeIni(lanes[1].databaseName, {"Uzytkownik=SYSDBA", "Haslo=" + server->sysdbaPassword});
+        second.writeIni(lanes[1].databaseName, server->iniLogin());
     }
 
     const quint32 seed = QRandomGenerator::global()->generate();
@@ -278,10 +281,10 @@ TEST(WholeRun, TerminationSignalsEndEveryRunInOrderAndKeepEveryPostedChange)
         EXPECT_EQ(lane.endedInTime, RunsPerLane);
         EXPECT_GE(lane.posted.size(), size_t(RunsPerLane / 2));
         EXPECT_EQ(missingTitles(lane), QStringList());
-        EXPECT_EQ(gfixFindings(lane.databaseName), QString());
+        EXPECT_EQ(gfixFindings(lane.databaseName, lane.login), QString());
         std::printf("signal loop on %s: %d runs, %d ended within 10 s, %zu posted changes kept, gfix: %s\n",
                     qPrintable(lane.databaseName), lane.runs, lane.endedInTime, lane.posted.size(),
-                    qPrintable(gfixFindings(lane.databaseName).isEmpty() ? QString("nothing found") : QString("findings")));
+                    qPrintable(gfixFindings(lane.databaseName, lane.login).isEmpty() ? QString("nothing found") : QString("findings")));
     }
     if (!serverFile.isEmpty())
         QFile::remove(serverFile);
@@ -296,9 +299,9 @@ TEST(WholeRun, ATerminationSignalEndsTheRunWhileADatabaseCallHangs)
     ZANDEROL_NEED_TEST_SERVER(server);
     FreshDatabase config;
     const QString name = server->newDatabaseName("hang");
-    CreateEmptyDatabase(name);
+    CreateEmptyDatabase(name, server->sysdba());
     SilentProxy proxy(TestServerPort(*server));
-    config.writeIni(proxy.throughProxy(*server, name), {"Uzytkownik=SYSDBA", "Haslo=" + server->sysdbaPassword});
+    config.writeIni(proxy.throughProxy(*server, name), server->iniLogin());
     const QString program = copyBeside(ZANDEROL_SIGNAL_RUN, config.directory(), "zanderol-signal-run");
 
     QProcess process;

@@ -108,7 +108,7 @@ TEST(BackupRestore, RestoresEveryRowIntoANewFileAndRefusesWhatCannotBeTrusted)
         const QString backup = QDir(db.directory()).filePath(QString::fromLatin1(c.name) + ".fbk");
         const QString target = QDir(db.directory()).filePath(QString::fromLatin1(c.name) + ".fdb");
         QStringList progress;
-        BackupDatabase(db.path(), backup, [&](const QString &line) { progress << line; });
+        BackupDatabase(db.path(), BuiltInLogin(), backup, [&](const QString &line) { progress << line; });
         EXPECT_FALSE(progress.isEmpty()) << "the backup showed no progress";
         EXPECT_FALSE(QFileInfo::exists(backup + ".part"));
         c.spoil(backup, target);
@@ -116,13 +116,13 @@ TEST(BackupRestore, RestoresEveryRowIntoANewFileAndRefusesWhatCannotBeTrusted)
 
         QString refusal;
         try {
-            RestoreDatabase(backup, target, {});
+            RestoreDatabase(backup, target, BuiltInLogin(), {});
         } catch (const FbError &error) {
             refusal = error.message();
         }
         if (*c.refusal == 0) {
             ASSERT_EQ(refusal, QString());
-            EXPECT_NO_THROW(ValidateDatabase(target));
+            EXPECT_NO_THROW(ValidateDatabase(target, BuiltInLogin()));
             EXPECT_EQ(contentsOf(db, target), original);
             continue;
         }
@@ -159,7 +159,7 @@ TEST(BackupRestore, ABackupIntoAFolderThatCannotBeWrittenIsSaidInPolish)
         const QString backup = directory.filePath(QString(folder) + "/kopia.fbk");
         QString message;
         try {
-            BackupDatabase(db.path(), backup, {});
+            BackupDatabase(db.path(), BuiltInLogin(), backup, {});
         } catch (const FbError &error) {
             message = error.message();
         }

@@ -268,6 +268,30 @@ TEST_F(DataModule, DeletingLandsOnTheFollowingRowOrTheNewLast)
     EXPECT_TRUE(dm.Zwykle.isEmpty());
 }
 
+// Read again after another desktop deleted the row it stood on, a list stands on that
+// row's neighbour (below it, above it at the end), not on its first row.
+TEST_F(DataModule, AListReadAgainStandsOnItsRowOrItsNeighbourWhenDeletedElsewhere)
+{
+    const struct {
+        const char *what;
+        const char *standOn, *deleted, *expected;
+    } rows[] = {
+        {"another row deleted", "B", "C", "B"},
+        {"its row deleted", "B", "B", "A"},
+        {"its row, the last, deleted", "A", "A", "B"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        db.execute({"delete from ZWYKLE"});
+        for (const char *recipient : {"A", "B", "C", "D"}) // listed D, C, B, A
+            addOrdinary(recipient);
+        ASSERT_TRUE(dm.Zwykle.locate("NAZWA1_ODB", row.standOn));
+        db.execute({QString("delete from ZWYKLE where NAZWA1_ODB = '%1'").arg(row.deleted)});
+        dm.ReopenOnCurrentRow(dm.Zwykle);
+        EXPECT_EQ(dm.Zwykle.value("NAZWA1_ODB").toString(), row.expected);
+    }
+}
+
 namespace {
 
 // Fills a table with rows 1..count (at most 10 000) through one statement; names sort as their numbers.

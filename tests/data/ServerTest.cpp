@@ -27,8 +27,9 @@ protected:
         ZANDEROL_NEED_TEST_SERVER(server);
         name = server->newDatabaseName("server");
         file = server->fileOf(name);
-        CreateEmptyDatabase(name);
-        config.writeIni(name);
+        sysdba = server->sysdba();
+        CreateEmptyDatabase(name, sysdba);
+        config.writeIni(name, server->iniLogin());
     }
 
     void TearDown() override
@@ -38,6 +39,7 @@ protected:
     }
 
     QString file, name;
+    DatabaseLogin sysdba;
     FreshDatabase config; // only for its Zanderol.ini
     MessageRecorder messages;
 };
@@ -82,7 +84,7 @@ TEST_F(ThroughServer, AKilledConnectionWhileTheGridReadsOnIsReportedOnce)
     RunInOneTransaction(name, {"insert into ZWYKLE (PRZELEWID, NAZWA1_NAD, KWOTA, DATA_WPR) with recursive r(n) as "
                                "(select 0 from rdb$database union all select n + 1 from r where n < 99) "
                                "select a.n * 100 + b.n + 1, 'N' || (a.n * 100 + b.n), 1, current_timestamp "
-                               "from r a cross join r b where a.n < 50"});
+                               "from r a cross join r b where a.n < 50"}, sysdba);
     int endings = 0;
     SetConnectionLostAction([&] { ++endings; });
     {
@@ -95,7 +97,7 @@ TEST_F(ThroughServer, AKilledConnectionWhileTheGridReadsOnIsReportedOnce)
         const int read = dm.Zwykle.fetchedCount();
         ASSERT_LT(read, 5000);
 
-        RunInOneTransaction(name, {"delete from mon$attachments where mon$attachment_id <> current_connection"});
+        RunInOneTransaction(name, {"delete from mon$attachments where mon$attachment_id <> current_connection"}, sysdba);
         for (int step = 0; step < 40; ++step) {
             grid.scrollToBottom();
             processEvents();
@@ -116,7 +118,7 @@ TEST_F(ThroughServer, AKilledConnectionWhileTheGridReadsOnIsReportedOnce)
 // a bounded time, then fails as a conflict in Polish, the row still in edit.
 TEST_F(ThroughServer, AStoreWaitingOnAnotherDesktopEndsAsAConflict)
 {
-    RunInOneTransaction(name, {"insert into ADRESACI (ADRESATID, NAZWA) values (1, 'KOWALSKI')"});
+    RunInOneTransaction(name, {"insert into ADRESACI (ADRESATID, NAZWA) values (1, 'KOWALSKI')"}, sysdba);
     TDM other;
     ASSERT_TRUE(other.ConnectDatabase());
     TDM dm;

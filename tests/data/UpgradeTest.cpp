@@ -141,3 +141,28 @@ TEST(Upgrade, AnOldDatabaseGetsTheTriggersThatAnnounceChanges)
         }
     }
 }
+
+// zanderol-newdb checks the users to be granted the office role before it makes the
+// database: a name refused only at the grant would leave a database half made.
+TEST(Upgrade, UserNamesThatCannotBeAServersAreRefusedAllAtOnce)
+{
+    const struct {
+        QStringList users;
+        QString refused; // empty: accepted
+    } rows[] = {
+        {{"ANNA", "jan_2", "K$1", QString(31, u'A')}, {}},
+        {{"ANNA", "bad name", "1ANNA"}, "\"bad name\", \"1ANNA\""},
+        {{"", QString(32, u'A')}, "\"\", \"" + QString(32, u'A') + "\""},
+        {{"JAN;DROP"}, "\"JAN;DROP\""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.users.join(u',').toStdString());
+        QString refused;
+        try {
+            CheckUserNames(row.users);
+        } catch (const FbError &error) {
+            refused = error.message();
+        }
+        EXPECT_EQ(refused, row.refused.isEmpty() ? QString() : "Nazwa użytkownika serwera jest nieprawidłowa: " + row.refused + ".");
+    }
+}

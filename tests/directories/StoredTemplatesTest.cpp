@@ -2,7 +2,14 @@
 #include "Money.h"
 #include "TAdresatFrm.h"
 #include "TSzablonPodatFrm.h"
+#include "TSzablPodatTbl.h"
+#include "TSzablZwykleTbl.h"
 #include "TSzablonZwyklyFrm.h"
+#include "TTytulFrm.h"
+#include "TTytulyTbl.h"
+#include "TUrzedyFrm.h"
+#include "TUrzedyTbl.h"
+#include "TAdresaciTbl.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,17 +24,35 @@ struct Directory
     // Reads the list anew, standing on the row given (0: the first).
     std::function<void(TDM &, qint32 id)> reopen;
     std::function<bool()> showCurrent;
+    // The directory's list window, named as its class.
+    const char *listWindow;
+    std::function<void()> showList;
 };
 
 const Directory OrdinaryTemplates{"TSzablonZwyklyFrm", "SZZWYKLE", "PRZELEWID", &TDM::szZwykle,
                                   [](TDM &dm, qint32 id) { dm.ReopenOrdinaryTemplates(id); },
-                                  [] { return TSzablonZwyklyFrm().ShowCurrent(); }};
+                                  [] { return TSzablonZwyklyFrm().ShowCurrent(); }, "TSzablZwykleTbl",
+                                  [] { TSzablZwykleTbl(nullptr).ShowList(); }};
+// The templates of contractor 1, which the templates window follows.
 const Directory TaxTemplates{"TSzablonPodatFrm", "SZPODATKOWE", "PRZELEWID", &TDM::szPodatkowe,
-                             [](TDM &dm, qint32 id) { dm.ReopenTaxTemplates(1, id); },
-                             [] { return TSzablonPodatFrm().ShowCurrent(); }};
+                             [](TDM &dm, qint32 id) {
+                                 dm.ReopenContractors(1);
+                                 dm.ReopenTaxTemplates(1, id);
+                             },
+                             [] { return TSzablonPodatFrm().ShowCurrent(); }, "TSzablPodatTbl",
+                             [] { TSzablPodatTbl().ShowList(); }};
 const Directory Contractors{"TAdresatFrm", "ADRESACI", "ADRESATID", &TDM::Adresaci,
                             [](TDM &dm, qint32 id) { dm.ReopenContractors(id); },
-                            [] { return TAdresatFrm().ShowCurrent(); }};
+                            [] { return TAdresatFrm().ShowCurrent(); }, "TAdresaciTbl",
+                            [] { TAdresaciTbl(nullptr).ShowList(); }};
+const Directory Titles{"TTytulFrm", "TYTULY", "TYTULID", &TDM::Tytuly,
+                       [](TDM &dm, qint32 id) { dm.ReopenTitles(id); },
+                       [] { return TTytulFrm().ShowCurrent(); }, "TTytulyTbl",
+                       [] { TTytulyTbl().ShowList(); }};
+const Directory TaxAuthorities{"TUrzedyFrm", "URZEDY", "URZADID", &TDM::Urzedy,
+                               [](TDM &dm, qint32 id) { dm.ReopenTaxOffices(id); },
+                               [] { return TUrzedyFrm().ShowCurrent(); }, "TUrzedyTbl",
+                               [] { TUrzedyTbl().ShowList(); }};
 
 // Two rows in each directory: identifiers 1 and 2, named "Pierwszy" and "Drugi".
 class StoredTemplates : public DirectoryFixture
@@ -40,7 +65,11 @@ protected:
                 "insert into SZZWYKLE (PRZELEWID, NAZWA, KWOTA) values (1, 'Pierwszy', 10)",
                 "insert into SZZWYKLE (PRZELEWID, NAZWA, KWOTA) values (2, 'Drugi', 20)",
                 "insert into SZPODATKOWE (PRZELEWID, NAZWA, KONTRAHID, KWOTA) values (1, 'Pierwszy', 1, 10)",
-                "insert into SZPODATKOWE (PRZELEWID, NAZWA, KONTRAHID, KWOTA) values (2, 'Drugi', 1, 20)"});
+                "insert into SZPODATKOWE (PRZELEWID, NAZWA, KONTRAHID, KWOTA) values (2, 'Drugi', 1, 20)",
+                "insert into TYTULY (TYTULID, NAZWA, TYTUL1) values (1, 'Pierwszy', 'Tytuł')",
+                "insert into TYTULY (TYTULID, NAZWA, TYTUL1) values (2, 'Drugi', 'Tytuł')",
+                "insert into URZEDY (URZADID, NAZWA) values (1, 'Pierwszy')",
+                "insert into URZEDY (URZADID, NAZWA) values (2, 'Drugi')"});
         DirectoryFixture::SetUp();
     }
 
@@ -57,6 +86,24 @@ protected:
                                                                          : value.toString());
         }
         return values;
+    }
+
+    // The names of the rows as another desktop sees them now, by identifier.
+    QStringList seenElsewhere(const Directory &directory)
+    {
+        QStringList names;
+        {
+            TDM other;
+            if (!other.ConnectDatabase())
+                return {QStringLiteral("<no connection>")};
+            other.OpenQuery(QStringLiteral("select NAZWA from %1 order by %2")
+                                .arg(QLatin1String(directory.table), QLatin1String(directory.key)));
+            other.q.fetchAll();
+            for (int row = 0; row < other.q.fetchedCount(); ++row)
+                names << other.q.valueAt(row, 0).toString();
+        }
+        DM = &dm;
+        return names;
     }
 
     // As the user types: each character is a key pressed in the field, over what the field holds.
@@ -143,5 +190,34 @@ TEST_F(StoredTemplates, SavingARowThatIsGoneTellsSoAndChangesNoOther)
         EXPECT_TRUE(stillOpen);
         EXPECT_EQ(messages.warnings, QStringList{row.warning});
         EXPECT_EQ(committed(row.directory, "NAZWA"), QStringList{"Pierwszy"});
+    }
+}
+
+// What a window stores or deletes, the other desktops see at once, while the window is
+// still open: a change left in the open transaction would hold the row's lock against
+// their edits of it and be lost with the connection.
+TEST_F(StoredTemplates, EveryStoreAndDeletionIsCommittedAtOnce)
+{
+    for (const Directory *directory : {&OrdinaryTemplates, &TaxTemplates, &Contractors, &Titles, &TaxAuthorities}) {
+        SCOPED_TRACE(directory->editor);
+        directory->reopen(dm, 2);
+        on(directory->editor, [&](QDialog &editor) {
+            type(editor, "EdNazwa", QStringLiteral("Poprawiony"));
+            return press(editor, "PostBtn");
+        });
+        EXPECT_TRUE(directory->showCurrent());
+        EXPECT_EQ(seenElsewhere(*directory), (QStringList{"Pierwszy", "Poprawiony"}));
+
+        directory->reopen(dm, 2);
+        QStringList seenBeforeClosing;
+        on(directory->listWindow, [&](QDialog &list) {
+            (dm.*directory->list).locate(QLatin1String(directory->key), 2);
+            messages.answerNext(true);
+            click(list, "DeleteBtn");
+            seenBeforeClosing = seenElsewhere(*directory);
+            return int(QDialog::Rejected);
+        });
+        directory->showList();
+        EXPECT_EQ(seenBeforeClosing, QStringList{"Pierwszy"});
     }
 }

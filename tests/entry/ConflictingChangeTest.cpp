@@ -92,12 +92,12 @@ TEST(ConflictingChange, TheUserChoosesBetweenTheirCorrectionAndTheOtherDesktops)
             FreshDatabase db;
             const QString serverDatabase = throughServer ? server->newDatabaseName(QStringLiteral("conflict")) : QString();
             if (throughServer) {
-                CreateEmptyDatabase(serverDatabase);
-                db.writeIni(serverDatabase);
+                CreateEmptyDatabase(serverDatabase, server->sysdba());
+                db.writeIni(serverDatabase, server->iniLogin());
             }
             const auto otherDesktop = [&](const QString &statement) {
                 if (throughServer)
-                    RunInOneTransaction(serverDatabase, {statement});
+                    RunInOneTransaction(serverDatabase, {statement}, server->sysdba());
                 else
                     db.execute({statement});
             };

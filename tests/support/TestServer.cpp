@@ -1,6 +1,9 @@
 #include "TestServer.h"
 
+#include "FbConnection.h"
+
 #include <QDir>
+#include <QFile>
 #include <QUuid>
 
 QString TestServer::newDatabaseName(const QString &prefix) const
@@ -12,6 +15,15 @@ QString TestServer::newDatabaseName(const QString &prefix) const
 QString TestServer::fileOf(const QString &databaseName) const
 {
     return databaseName.mid(host.size() + 1);
+}
+
+void TestServer::runOnServer(const QStringList &statements) const
+{
+    // Users belong to the server; a database of no use but this reaches them.
+    const QString scratch = newDatabaseName(QStringLiteral("users"));
+    FbConnection::createDatabase(scratch, sysdba().user, sysdba().password);
+    RunInOneTransaction(scratch, statements, sysdba());
+    QFile::remove(fileOf(scratch));
 }
 
 std::optional<TestServer> TestServerFromEnvironment()

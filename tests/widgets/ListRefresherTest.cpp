@@ -6,13 +6,19 @@
 #include "MessageRecorder.h"
 #include "ModalScript.h"
 #include "Money.h"
+#include "SilentProxy.h"
 #include "TestServer.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QThread>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,8 +53,8 @@ public:
             if (!server_)
                 return;
             name_ = server_->newDatabaseName("events");
-            CreateEmptyDatabase(name_);
-            config_.writeIni(name_);
+            CreateEmptyDatabase(name_, server_->sysdba());
+            config_.writeIni(name_, server_->iniLogin());
         }
         other.emplace();
         desk.emplace();
@@ -66,6 +72,27 @@ public:
 
     bool available() const { return other.has_value(); }
 
+    // Cuts this process's connections to the server other than those to its port: the
+    // ones that carry the events, as a firewall or a router that forgets them does.
+    int cutEventConnections() const
+    {
+        int cut = 0;
+        const QDir fds(QStringLiteral("/proc/self/fd"));
+        for (const QString &entry : fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
+            const int fd = entry.toInt();
+            struct stat status{};
+            sockaddr_in peer{};
+            socklen_t length = sizeof peer;
+            if (::fstat(fd, &status) != 0 || !S_ISSOCK(status.st_mode)
+                || ::getpeername(fd, reinterpret_cast<sockaddr *>(&peer), &length) != 0 || peer.sin_family != AF_INET
+                || peer.sin_addr.s_addr != htonl(INADDR_LOOPBACK) || ntohs(peer.sin_port) == TestServerPort(*server_))
+                continue;
+            ::shutdown(fd, SHUT_RDWR);
+            ++cut;
+        }
+        return cut;
+    }
+
     qint32 storeOrder(const QString &recipient)
     {
         other->Zwykle.append();
@@ -77,6 +104,13 @@ public:
         other->Zwykle.post();
         other->ReopenOrdinaryList(id);
         return id;
+    }
+
+    void deleteOrder(qint32 id)
+    {
+        other->ReopenOrdinaryList(id);
+        other->Zwykle.remove();
+        other->ReopenOrdinaryList(0);
     }
 
     qint32 storeContractor(const QString &name)
@@ -101,12 +135,12 @@ public:
     std::optional<TDM> other, desk;
     std::optional<ListRefresher> refresher;
     bool connected = false;
+    MessageRecorder messages;
 
 private:
     std::optional<TestServer> server_;
     QString name_;
     FreshDatabase config_;
-    MessageRecorder messages_;
 };
 
 }
@@ -146,6 +180,58 @@ TEST(ListRefresh, AnotherDesktopsChangeShowsWithoutAnyAction)
             desktops.storeOrder("NOWY");
         EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, field, c.contractor ? "A NOWY" : "NOWY"); }, 2000));
         EXPECT_EQ(list.value(key).toInt(), standing);
+    }
+}
+
+// Several orders chosen in the list stay chosen, by their numbers, when another
+// desktop's change reads the list again; the row the list moves to from a chosen
+// order deleted meanwhile is not chosen in its place.
+TEST(ListRefresh, ASelectionOfSeveralOrdersSurvivesAnotherDesktopsChange)
+{
+    struct Case
+    {
+        const char *what;
+        bool deleteCurrent;   // else an order is added
+        QStringList selected; // afterwards, by recipient
+    };
+    const Case cases[] = {
+        {"an order added above them", false, {"C", "A"}},
+        {"the current one of them deleted", true, {"A"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoDesktops desktops(false);
+        ASSERT_TRUE(desktops.connected);
+        Dataset &list = desktops.desk->Zwykle;
+        desktops.storeOrder("A");
+        desktops.storeOrder("B");
+        const qint32 current = desktops.storeOrder("C");
+        ASSERT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA1_ODB", "A"); }, 2000));
+        DatasetGrid grid(list, {{"NAZWA1_ODB", "Odbiorca", 100, {}}});
+        grid.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        // Newest first: C, B, A; A chosen, then C with Ctrl.
+        QItemSelectionModel &selection = *grid.selectionModel();
+        selection.setCurrentIndex(grid.model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selection.setCurrentIndex(grid.model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+        if (c.deleteCurrent)
+            desktops.deleteOrder(current);
+        else
+            desktops.storeOrder("D");
+        ASSERT_TRUE(waitFor(
+            [&] {
+                return c.deleteCurrent ? !TwoDesktops::lists(list, "NAZWA1_ODB", "C")
+                                       : TwoDesktops::lists(list, "NAZWA1_ODB", "D");
+            },
+            2000));
+        keepRunning(300);
+        QStringList selected;
+        for (const QModelIndex &row : selection.selectedRows())
+            selected << row.data().toString();
+        selected.sort();
+        QStringList expected = c.selected;
+        expected.sort();
+        EXPECT_EQ(selected, expected);
     }
 }
 
@@ -207,4 +293,27 @@ TEST(ListRefresh, AListInUseIsReadAgainOnlyAfterwards)
         EXPECT_EQ(readWhileOpen, c.readWhileOpen);
         EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA", "NOWY"); }, 2000));
     }
+}
+
+// The connection that carries the events is lost while the database connection lives
+// on: the user is told once that the lists refresh with F5 meanwhile, and once the
+// events come again every change shows, those made meanwhile too.
+TEST(ListRefresh, ListsFollowAgainAfterTheEventsConnectionIsLost)
+{
+    TwoDesktops desktops(true);
+    ZANDEROL_NEED_TEST_SERVER(desktops.available());
+    ASSERT_TRUE(desktops.connected);
+    Dataset &list = desktops.desk->Zwykle;
+    desktops.storeOrder("PRZED");
+    ASSERT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA1_ODB", "PRZED"); }, 2000));
+
+    ASSERT_GT(desktops.cutEventConnections(), 0);
+    EXPECT_TRUE(waitFor([&] { return !desktops.messages.warnings.isEmpty(); }, 2000));
+    desktops.storeOrder("W PRZERWIE");
+    EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA1_ODB", "W PRZERWIE"); },
+                        ChangeEvents::RetryMilliseconds + 3000));
+    desktops.storeOrder("PO");
+    EXPECT_TRUE(waitFor([&] { return TwoDesktops::lists(list, "NAZWA1_ODB", "PO"); }, 2000));
+    EXPECT_EQ(desktops.messages.warnings, QStringList{ListRefresher::NotFollowingMessage});
+    EXPECT_TRUE(desktops.desk->Changes.isListening());
 }

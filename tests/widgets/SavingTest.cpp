@@ -73,7 +73,7 @@ TEST_F(SavingTest, AFailedStoreLeavesNothingHalfDoneAndIsNeverSilent)
         messages.warnings.clear();
         ASSERT_TRUE(dm.Tytuly.locate("TYTULID", 1001));
         Qt::CursorShape whileWriting = Qt::ArrowCursor;
-        const StoreResult result = StoreRow(
+        const StoreResult result = RowStore().Store(
             dm.Tytuly, row.isNew,
             [&] {
                 whileWriting = cursorShown();
