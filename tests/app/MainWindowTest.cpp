@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "Backup.h"
+#include "DatabaseCreator.h"
 #include "DatasetGrid.h"
 #include "DisplayFormat.h"
 #include "FSzukajFrm.h"
@@ -249,7 +250,7 @@ TEST_F(MainWindow, TheTitleNamesTheOpenDatabaseAlsoAfterASwitchToARestoredOne)
     EXPECT_EQ(frm->windowTitle(), "Zanderol – " + db.path());
 
     const QString backup = QDir(db.directory()).filePath("kopia.fbk");
-    BackupDatabase(db.path(), backup, {});
+    BackupDatabase(db.path(), BuiltInLogin(), backup, {});
     const QString restored = QDir(db.directory()).filePath("odtworzona.fdb");
     modal.script = [&](QDialog &dialog) {
         auto *chooser = qobject_cast<QFileDialog *>(&dialog);
