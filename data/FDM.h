@@ -89,6 +89,10 @@ public:
 
     void UpgradeContractorsTable();
     void EnsureZusTable();
+    // The invoice an ordinary order pays (seller's NIP, invoice and KSeF numbers, split
+    // payment and its VAT); left out, as the triggers are, for a user who may not alter
+    // the table.
+    void EnsureOrdinaryInvoiceColumns();
     // A database made before the tables announced their changes gets the triggers; a
     // user without the right to alter the tables leaves them out, and the lists then
     // refresh only on demand.
@@ -110,6 +114,7 @@ public:
 
     static QString ZusTableStatement();
     static QString ContractorsUpgradeStatement();
+    static QString OrdinaryInvoiceColumnsStatement();
     static QStringList ChangeEventTables();
     static QString ChangeTriggerName(const QString &table);
     static QString ChangeTriggerStatement(const QString &table);
