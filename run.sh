@@ -17,7 +17,7 @@ fi
 zanderol_need_packages \
     cmake g++ make \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation \
-    firebird3.0-server-core firebird3.0-utils firebird-dev qtkeychain-qt6-dev libqrencode-dev
+    firebird3.0-server-core firebird3.0-utils firebird-dev qtkeychain-qt6-dev libqrencode-dev libarchive-dev
 zanderol_prepare_lock_dir
 zanderol_rerun_in_firebird_group "$PWD/run.sh" "$@"
 

@@ -17,7 +17,7 @@ zanderol_need_packages \
     clang-14 libclang-rt-14-dev \
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation \
     firebird3.0-server-core firebird3.0-utils firebird-dev firebird3.0-server qtkeychain-qt6-dev \
-    libgtest-dev poppler-utils xvfb xauth libqrencode-dev zbar-tools
+    libgtest-dev poppler-utils xvfb xauth libqrencode-dev libarchive-dev zbar-tools
 zanderol_need_packages dpkg-dev lintian desktop-file-utils appstream # the package check
 zanderol_prepare_lock_dir
 zanderol_rerun_in_firebird_group "$PWD/test.sh" "$@"
