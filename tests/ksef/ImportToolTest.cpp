@@ -73,8 +73,8 @@ TEST(ImportTool, ExitsAsScriptsExpectAndNeverImportsADuplicate)
         SCOPED_TRACE(row.what);
         const ToolRun run = importTool(row.args);
         EXPECT_EQ(run.status, row.status) << run.errors.toStdString();
-        ASSERT_EQ(run.lines.size(), row.lines.size()) << run.lines.join(u'\n').toStdString();
-        for (int i = 0; i < row.lines.size(); ++i)
+        EXPECT_EQ(run.lines.size(), row.lines.size()) << run.lines.join(u'\n').toStdString();
+        for (int i = 0; i < std::min(row.lines.size(), run.lines.size()); ++i)
             EXPECT_TRUE(run.lines[i].endsWith(row.lines[i]) || run.lines[i].contains(row.lines[i] + u' '))
                 << run.lines[i].toStdString();
         if (row.error) {

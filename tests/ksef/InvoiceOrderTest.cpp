@@ -102,12 +102,15 @@ TEST(InvoiceOrder, WhatAnInvoiceBecomesOrWhyItIsSkipped)
         SCOPED_TRACE(row.what);
         const auto draft = draftOf(WriteInvoice(QStringLiteral("1"), row.changes));
         if (row.reason) {
-            ASSERT_TRUE(std::holds_alternative<QString>(draft));
-            EXPECT_TRUE(std::get<QString>(draft).contains(QString::fromUtf8(row.reason)))
-                << std::get<QString>(draft).toStdString();
+            EXPECT_TRUE(std::holds_alternative<QString>(draft) &&
+                        std::get<QString>(draft).contains(QString::fromUtf8(row.reason)))
+                << (std::holds_alternative<QString>(draft) ? std::get<QString>(draft).toStdString() : "an order");
             continue;
         }
-        ASSERT_TRUE(std::holds_alternative<OrderDraft>(draft)) << std::get<QString>(draft).toStdString();
+        if (!std::holds_alternative<OrderDraft>(draft)) {
+            ADD_FAILURE() << std::get<QString>(draft).toStdString();
+            continue;
+        }
         EXPECT_EQ(std::get<OrderDraft>(draft).amount, Money::fromGrosze(row.grosze));
         EXPECT_EQ(std::get<OrderDraft>(draft).account, QLatin1String(row.account));
     }
@@ -155,7 +158,10 @@ TEST(InvoiceOrder, TextsFitTheirLinesAndTheDatesAndSplitPaymentAreRead)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         const auto drafted = draftOf(WriteInvoice(QStringLiteral("1"), row.changes));
-        ASSERT_TRUE(std::holds_alternative<OrderDraft>(drafted)) << std::get<QString>(drafted).toStdString();
+        if (!std::holds_alternative<OrderDraft>(drafted)) {
+            ADD_FAILURE() << std::get<QString>(drafted).toStdString();
+            continue;
+        }
         const OrderDraft &draft = std::get<OrderDraft>(drafted);
         EXPECT_EQ(draft.recipientName, row.name);
         EXPECT_EQ(draft.recipientAddress, row.address);
