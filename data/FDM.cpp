@@ -128,9 +128,15 @@ qint32 TDM::newId(FbQuery &procedure)
 {
     TrFunc.commit();
     TrFunc.start();
+    const qint32 id = IdFrom(procedure);
+    TrFunc.commit();
+    return id;
+}
+
+qint32 TDM::IdFrom(FbQuery &procedure)
+{
     procedure.execute();
     const QVariant number = procedure.output(QStringLiteral("NUM"));
-    TrFunc.commit();
     // Identifiers are positive: a row numbered NULL or 0 could never be found again.
     if (!number.isValid() || number.toLongLong() <= 0)
         throw FbError(QStringLiteral("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")

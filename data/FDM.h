@@ -64,6 +64,9 @@ public:
     qint32 NewTitleId();
     qint32 NewTaxOfficeId();
     qint32 NewRateEntryId();
+    // The number an identifier procedure draws, within the transaction of its query: a
+    // store of many rows draws them without a commit of their own each.
+    static qint32 IdFrom(FbQuery &procedure);
 
     void ReopenOrdinaryList(qint32 id);
     void ReopenTaxList(qint32 id);

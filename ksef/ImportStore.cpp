@@ -22,9 +22,9 @@ QVariant textOrNull(const QString &text)
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
-qint32 storeContractor(FbQuery &insert, const NewContractor &contractor)
+qint32 storeContractor(FbQuery &insert, FbQuery &newId, const NewContractor &contractor)
 {
-    const qint32 id = DM->NewContractorId();
+    const qint32 id = TDM::IdFrom(newId);
     insert.setParam(QStringLiteral("ADRESATID"), id);
     insert.setParam(QStringLiteral("NAZWA"), contractor.name);
     insert.setParam(QStringLiteral("NAZWA1_ODB"), contractor.name1);
@@ -69,9 +69,11 @@ QList<qint32> StoreImport(const QList<PlannedInvoice> &plan)
 {
     FbTransaction transaction(DM->Baza);
     transaction.setDescription(QStringLiteral("import faktur KSeF"));
-    FbQuery contractors(transaction), orders(transaction);
+    FbQuery contractors(transaction), orders(transaction), contractorId(transaction), orderId(transaction);
     contractors.setSql(InsertContractor);
     orders.setSql(InsertOrder);
+    contractorId.setSql(QStringLiteral("EXECUTE PROCEDURE GETADRESATID"));
+    orderId.setSql(QStringLiteral("EXECUTE PROCEDURE GETPRZELEWID"));
     QList<qint32> ids;
     QHash<QString, qint32> addedByNip;
     transaction.start();
@@ -85,11 +87,11 @@ QList<qint32> StoreImport(const QList<PlannedInvoice> &plan)
             if (planned.newRecipient) {
                 recipientId = addedByNip.value(planned.draft->sellerNip);
                 if (recipientId == 0) {
-                    recipientId = storeContractor(contractors, *planned.newRecipient);
+                    recipientId = storeContractor(contractors, contractorId, *planned.newRecipient);
                     addedByNip.insert(planned.draft->sellerNip, recipientId);
                 }
             }
-            const qint32 id = DM->NewTransferId();
+            const qint32 id = TDM::IdFrom(orderId);
             storeOrder(orders, id, recipientId, planned);
             ids << id;
         }
