@@ -93,17 +93,18 @@ std::variant<Invoice, QString> ReadInvoice(const QByteArray &bytes)
     QXmlStreamReader reader(bytes);
     Invoice invoice;
     QString invoiceNamespace;
-    // Element names below the root; one of another namespace stands as an empty name,
-    // so nothing below it matches a path.
-    QStringList path;
+    // Element names below the root joined by "/", with where each began; one of another
+    // namespace stands as "#", so nothing below it matches a path.
+    QString path;
+    QList<qsizetype> starts;
     bool rootSeen = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (refused(reader))
             return notAnInvoice(QStringLiteral("zawiera deklarację typu dokumentu"));
         if (reader.isEndElement()) {
-            if (!path.isEmpty())
-                path.removeLast();
+            if (!starts.isEmpty())
+                path.truncate(starts.takeLast());
             continue;
         }
         if (!reader.isStartElement())
@@ -118,17 +119,23 @@ std::variant<Invoice, QString> ReadInvoice(const QByteArray &bytes)
             continue;
         }
         const bool ours = reader.namespaceUri() == invoiceNamespace;
-        const QString here = (path + QStringList{ours ? reader.name().toString() : QString()}).join(u'/');
-        if (const auto leaf = leaves().constFind(here); ours && leaf != leaves().constEnd()) {
+        starts << path.size();
+        if (!path.isEmpty())
+            path += u'/';
+        if (ours)
+            path += reader.name();
+        else
+            path += u'#';
+        if (const auto leaf = leaves().constFind(path); ours && leaf != leaves().constEnd()) {
             const QString text = reader.readElementText();
             if (reader.hasError())
                 break;
             (*leaf)(invoice, text);
+            path.truncate(starts.takeLast());
             continue;
         }
-        if (const auto opening = openings().constFind(here); ours && opening != openings().constEnd())
+        if (const auto opening = openings().constFind(path); ours && opening != openings().constEnd())
             (*opening)(invoice);
-        path << (ours ? reader.name().toString() : QString());
     }
     if (reader.hasError())
         return notAnInvoice(QStringLiteral("błąd XML w wierszu %1: %2").arg(reader.lineNumber()).arg(reader.errorString()));

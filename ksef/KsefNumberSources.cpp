@@ -90,7 +90,8 @@ KsefNumberSources::Found KsefNumberSources::find(const QByteArray &invoiceBytes,
                                                  const QString &sellerNip, const QString &invoiceNumber) const
 {
     Found found;
-    const QString hash = Hash(invoiceBytes);
+    // Without metadata or receipts, as for files named one by one, the hash is not needed.
+    const QString hash = metadata_.isEmpty() && receipts_.isEmpty() ? QString() : Hash(invoiceBytes);
     const auto tried = [&](const QString &number, const QString &source) {
         const QString why = refusal(number, sellerNip);
         if (why.isEmpty())

@@ -157,7 +157,7 @@ std::variant<OrderDraft, QString> DraftOrder(const Invoice &invoice)
     if (draft.invoiceNumber.size() > InvoiceNumberWidth)
         return QStringLiteral("numer faktury jest dłuższy niż %1 znaków").arg(InvoiceNumberWidth);
 
-    const QHash<QString, QString> captions = FieldCaptions::of(QStringLiteral("ZWYKLE"));
+    static const QHash<QString, QString> captions = FieldCaptions::of(QStringLiteral("ZWYKLE"));
     const std::pair<QString, const QString *> texts[] = {
         {captions.value(QStringLiteral("NAZWA1_ODB")), &draft.recipientName},
         {captions.value(QStringLiteral("NAZWA2_ODB")), &draft.recipientAddress},
