@@ -128,15 +128,20 @@ qint32 TDM::newId(FbQuery &procedure)
 {
     TrFunc.commit();
     TrFunc.start();
-    const qint32 id = IdFrom(procedure);
+    procedure.execute();
+    const QVariant number = procedure.output(QStringLiteral("NUM"));
     TrFunc.commit();
-    return id;
+    return checkedId(procedure, number);
 }
 
 qint32 TDM::IdFrom(FbQuery &procedure)
 {
     procedure.execute();
-    const QVariant number = procedure.output(QStringLiteral("NUM"));
+    return checkedId(procedure, procedure.output(QStringLiteral("NUM")));
+}
+
+qint32 TDM::checkedId(const FbQuery &procedure, const QVariant &number)
+{
     // Identifiers are positive: a row numbered NULL or 0 could never be found again.
     if (!number.isValid() || number.toLongLong() <= 0)
         throw FbError(QStringLiteral("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")

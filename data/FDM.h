@@ -124,6 +124,7 @@ public:
 
 private:
     qint32 newId(FbQuery &procedure);
+    static qint32 checkedId(const FbQuery &procedure, const QVariant &number);
     void reopen(Dataset &list, const QString &keyField, qint32 id, bool suspendViews);
     void openRecord(Dataset &record, qint32 id);
 };
