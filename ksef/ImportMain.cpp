@@ -96,8 +96,11 @@ int main(int argc, char **argv)
             return 2;
         }
         QList<PlannedInvoice> plan;
-        for (const InvoiceFile &file : files.invoices)
+        for (const InvoiceFile &file : files.invoices) {
             plan << planner.plan(file, args->sender);
+            for (const QString &note : plan.last().ksefNotes)
+                say(QStringLiteral("%1: %2").arg(file.name, note));
+        }
         QList<qint32> ids;
         try {
             ids = StoreImport(plan);

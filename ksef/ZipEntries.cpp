@@ -33,6 +33,7 @@ std::variant<QList<ZipEntry>, QString> ReadZipEntries(const QString &path, bool 
     QList<ZipEntry> entries;
     archive_entry *entry = nullptr;
     int status = ARCHIVE_OK;
+    qint64 total = 0;
     while ((status = archive_read_next_header(reader.get(), &entry)) == ARCHIVE_OK) {
         const char *utf8 = archive_entry_pathname_utf8(entry);
         const char *raw = archive_entry_pathname(entry);
@@ -43,11 +44,17 @@ std::variant<QList<ZipEntry>, QString> ReadZipEntries(const QString &path, bool 
         char block[64 * 1024];
         la_ssize_t size = 0;
         while ((size = archive_read_data(reader.get(), block, sizeof block)) > 0) {
-            // A small archive can unpack to gigabytes; no invoice comes near the limit.
+            // A small archive can unpack to gigabytes; no invoice, nor any export package,
+            // comes near the limits.
             if (read.bytes.size() + size > maxBytes)
                 return QStringLiteral("archiwum ZIP %1: plik %2 jest większy niż %3 MB")
                     .arg(path, name)
                     .arg(maxBytes / (1024 * 1024));
+            total += size;
+            if (total > maxBytes * 8)
+                return QStringLiteral("archiwum ZIP %1 rozpakowane przekracza %2 MB")
+                    .arg(path)
+                    .arg(maxBytes * 8 / (1024 * 1024));
             read.bytes.append(block, qsizetype(size));
         }
         if (size < 0)
