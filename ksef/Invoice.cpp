@@ -1,7 +1,6 @@
 #include "Invoice.h"
 
 #include <QHash>
-#include <QStringList>
 #include <QXmlStreamReader>
 #include <functional>
 
