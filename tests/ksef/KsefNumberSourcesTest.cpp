@@ -124,3 +124,26 @@ TEST(KsefNumberSources, TheNumberComesFromMetadataThenReceiptThenTheFileName)
         EXPECT_EQ(ksef.notes.size(), row.notes) << ksef.notes.join(u'\n').toStdString();
     }
 }
+
+// A folder gives its own invoices, not its subfolders'; a file named on its own finds
+// its number in its folder's metadata all the same.
+TEST(KsefNumberSources, AFolderIsReadWithoutItsSubfoldersAndAFileWithItsFoldersSources)
+{
+    QTemporaryDir dir;
+    const QByteArray invoice = WriteInvoice(QStringLiteral("7"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("stare")));
+    ASSERT_TRUE(WriteFile(dir.filePath(QStringLiteral("a.xml")), invoice));
+    ASSERT_TRUE(WriteFile(dir.filePath(QStringLiteral("stare/b.xml")), WriteInvoice(QStringLiteral("8"))));
+    ASSERT_TRUE(WriteFile(dir.filePath(QStringLiteral("_metadata.json")),
+                          metadata({{NumberA, QString(), KsefNumberSources::Hash(invoice)}})));
+    for (const QString &path : {dir.path(), dir.filePath(QStringLiteral("a.xml"))}) {
+        SCOPED_TRACE(path.toStdString());
+        const auto read = ReadImportPaths({path});
+        ASSERT_TRUE(std::holds_alternative<ImportFiles>(read));
+        const QList<InvoiceFile> &invoices = std::get<ImportFiles>(read).invoices;
+        ASSERT_EQ(invoices.size(), 1);
+        EXPECT_TRUE(invoices[0].name.endsWith(QStringLiteral("a.xml")));
+        EXPECT_EQ(invoices[0].numbers->find(invoices[0].bytes, invoices[0].fileName, QLatin1String(SellerNip), "").number,
+                  NumberA);
+    }
+}
