@@ -7,8 +7,10 @@
 //                                     tests' own started for the run (20000 orders)
 //   zanderol-bench --whitelist [N]    the VAT white list: a flat file of N hashes
 //                                     (10000000) imported and checked
+//   zanderol-bench --import [count]   KSeF invoices imported into a database file (1000)
 
 #include "FbError.h"
+#include "ImportBench.h"
 #include "LocalBench.h"
 #include "ServerBench.h"
 #include "WhitelistBench.h"
@@ -72,14 +74,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // The main window keeps its position on closing; the user's own file stays untouched.
     QStandardPaths::setTestModeEnabled(true);
-    const int countArgument = server ? 2 : 1;
-    const int count = argc > countArgument ? QString::fromLocal8Bit(argv[countArgument]).toInt() : server ? 20000 : 100000;
+    const bool import = argc > 1 && std::strcmp(argv[1], "--import") == 0;
+    const int countArgument = server || import ? 2 : 1;
+    const int count = argc > countArgument ? QString::fromLocal8Bit(argv[countArgument]).toInt()
+                      : server             ? 20000
+                      : import             ? 1000
+                                           : 100000;
     if (count <= 0 || argc > countArgument + 1) {
-        std::fprintf(stderr, "usage: zanderol-bench [--server] [rows] | --whitelist [hashes]\n");
+        std::fprintf(stderr, "usage: zanderol-bench [--server|--import] [rows] | --whitelist [hashes]\n");
         return 2;
     }
     try {
-        return server ? RunServerBench(count) : RunLocalBench(count);
+        return server ? RunServerBench(count) : import ? RunImportBench(count) : RunLocalBench(count);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "zanderol-bench: %s\n", error.what());
         return 1;

@@ -131,6 +131,17 @@ qint32 TDM::newId(FbQuery &procedure)
     procedure.execute();
     const QVariant number = procedure.output(QStringLiteral("NUM"));
     TrFunc.commit();
+    return checkedId(procedure, number);
+}
+
+qint32 TDM::IdFrom(FbQuery &procedure)
+{
+    procedure.execute();
+    return checkedId(procedure, procedure.output(QStringLiteral("NUM")));
+}
+
+qint32 TDM::checkedId(const FbQuery &procedure, const QVariant &number)
+{
     // Identifiers are positive: a row numbered NULL or 0 could never be found again.
     if (!number.isValid() || number.toLongLong() <= 0)
         throw FbError(QStringLiteral("Baza danych nie wydała numeru nowej pozycji (procedura %1 zwróciła %2).")
@@ -268,6 +279,43 @@ QString TDM::ZusTableStatement()
     return text.join(u'\n');
 }
 
+QString TDM::OrdinaryInvoiceColumnsStatement()
+{
+    return QStringLiteral("ALTER TABLE ZWYKLE\n"
+                          "ADD NIP_ODB VARCHAR(10) CHARACTER SET WIN1250 COLLATE PXW_PLK,\n"
+                          "ADD NR_FAKTURY VARCHAR(256) CHARACTER SET WIN1250 COLLATE PXW_PLK,\n"
+                          "ADD NR_KSEF VARCHAR(36) CHARACTER SET WIN1250 COLLATE PXW_PLK,\n"
+                          "ADD MPP D_BOOL DEFAULT 'N',\n"
+                          "ADD KWOTA_VAT D_CURRENCY");
+}
+
+void TDM::EnsureOrdinaryInvoiceColumns()
+{
+    OpenQuery(QStringLiteral("SELECT RDB$FIELD_NAME\nFROM RDB$RELATION_FIELDS\n"
+                             "WHERE RDB$RELATION_NAME = 'ZWYKLE' AND RDB$FIELD_NAME = 'NR_KSEF'"));
+    const bool present = !q.isEmpty();
+    trq.commit();
+    if (present)
+        return;
+    trUpg.commit();
+    trUpg.start();
+    try {
+        Upg.setSql(OrdinaryInvoiceColumnsStatement());
+        Upg.execute();
+        trUpg.commit();
+        // The default applies to rows stored from now on; the older ones were all typed by hand.
+        trUpg.start();
+        Upg.setSql(QStringLiteral("UPDATE ZWYKLE SET MPP = 'N'"));
+        Upg.execute();
+        trUpg.commit();
+    } catch (const FbError &error) {
+        trUpg.rollback();
+        // The office role may not alter tables: the owner's next start adds the columns.
+        if (!error.hasCode(FbError::NoPermission))
+            throw;
+    }
+}
+
 void TDM::UpgradeContractorsTable()
 {
     OpenQuery(QStringLiteral("SELECT *\nFROM Adresaci\nWHERE AdresatId=0"));
@@ -326,6 +374,7 @@ bool TDM::ConnectDatabase(const ConnectionSettings &settings)
     UpgradeContractorsTable();
     Adresaci.open();
     EnsureZusTable();
+    EnsureOrdinaryInvoiceColumns();
     EnsureChangeTriggers();
     ReopenOrdinaryList(0);
     ReopenTaxList(0);

@@ -64,6 +64,9 @@ public:
     qint32 NewTitleId();
     qint32 NewTaxOfficeId();
     qint32 NewRateEntryId();
+    // The number an identifier procedure draws, within the transaction of its query: a
+    // store of many rows draws them without a commit of their own each.
+    static qint32 IdFrom(FbQuery &procedure);
 
     void ReopenOrdinaryList(qint32 id);
     void ReopenTaxList(qint32 id);
@@ -89,6 +92,10 @@ public:
 
     void UpgradeContractorsTable();
     void EnsureZusTable();
+    // The invoice an ordinary order pays (seller's NIP, invoice and KSeF numbers, split
+    // payment and its VAT); left out, as the triggers are, for a user who may not alter
+    // the table.
+    void EnsureOrdinaryInvoiceColumns();
     // A database made before the tables announced their changes gets the triggers; a
     // user without the right to alter the tables leaves them out, and the lists then
     // refresh only on demand.
@@ -110,12 +117,14 @@ public:
 
     static QString ZusTableStatement();
     static QString ContractorsUpgradeStatement();
+    static QString OrdinaryInvoiceColumnsStatement();
     static QStringList ChangeEventTables();
     static QString ChangeTriggerName(const QString &table);
     static QString ChangeTriggerStatement(const QString &table);
 
 private:
     qint32 newId(FbQuery &procedure);
+    static qint32 checkedId(const FbQuery &procedure, const QVariant &number);
     void reopen(Dataset &list, const QString &keyField, qint32 id, bool suspendViews);
     // Stands on the first of the rows found, in the order given.
     void reopen(Dataset &list, const QString &keyField, const QList<qint32> &ids, bool suspendViews);

@@ -237,15 +237,23 @@ TEST_F(OfficeDatabase, TheOfficeRoleHoldsWhatTheProgramDoesAndNoMore)
     }
 }
 
-// A database made before the tables announced their changes: a user of the office role
-// may not add the triggers, and the start goes on without them; its owner's start adds them.
-TEST_F(OfficeDatabase, OnlyTheOwnersStartAddsTheTriggersThatAnnounceChanges)
+// A database made before the tables announced their changes and the ordinary orders kept
+// the invoice they pay: a user of the office role may not add the triggers or the
+// columns, and the start goes on without them; its owner's start adds them.
+TEST_F(OfficeDatabase, OnlyTheOwnersStartAddsTheTriggersThatAnnounceChangesAndTheInvoiceColumns)
 {
     const DatabaseLogin owner{.user = "ZWLASCICIEL", .password = OwnerPassword};
-    QStringList drops;
+    QStringList drops{"ALTER TABLE ZWYKLE DROP NIP_ODB, DROP NR_FAKTURY, DROP NR_KSEF, DROP MPP, DROP KWOTA_VAT"};
     for (const QString &table : TDM::ChangeEventTables())
         drops << "DROP TRIGGER " + TDM::ChangeTriggerName(table);
     RunInOneTransaction(name, drops, owner);
+    const auto invoiceColumns = [](TDM &dm) {
+        dm.OpenQuery("select count(*) from RDB$RELATION_FIELDS where RDB$RELATION_NAME = 'ZWYKLE' and "
+                     "RDB$FIELD_NAME in ('NIP_ODB', 'NR_FAKTURY', 'NR_KSEF', 'MPP', 'KWOTA_VAT')");
+        const int count = dm.q.value("COUNT").toInt();
+        dm.trq.commit();
+        return count;
+    };
     const auto triggers = [](TDM &dm) {
         dm.OpenQuery("select count(*) from RDB$TRIGGERS where trim(RDB$TRIGGER_NAME) like '%ZMIANY'");
         const int count = dm.q.value("COUNT").toInt();
@@ -257,10 +265,11 @@ TEST_F(OfficeDatabase, OnlyTheOwnersStartAddsTheTriggersThatAnnounceChanges)
         const char *user;
         const char *password;
         int triggersAfter;
+        int invoiceColumnsAfter;
     };
     const Case cases[] = {
-        {"KSIEGOWA", ClerkPassword, 0},
-        {"ZWLASCICIEL", OwnerPassword, int(TDM::ChangeEventTables().size())},
+        {"KSIEGOWA", ClerkPassword, 0, 0},
+        {"ZWLASCICIEL", OwnerPassword, int(TDM::ChangeEventTables().size()), 5},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.user);
@@ -268,6 +277,7 @@ TEST_F(OfficeDatabase, OnlyTheOwnersStartAddsTheTriggersThatAnnounceChanges)
         ASSERT_TRUE(dm.ConnectDatabase({.database = name, .user = c.user, .password = c.password}));
         EXPECT_TRUE(dm.Zwykle.isOpen());
         EXPECT_EQ(triggers(dm), c.triggersAfter);
+        EXPECT_EQ(invoiceColumns(dm), c.invoiceColumnsAfter);
         EXPECT_TRUE(messages.warnings.isEmpty());
     }
 }

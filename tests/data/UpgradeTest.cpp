@@ -20,14 +20,14 @@ QStringList catalogue(TDM &dm)
         " || ' co' || coalesce(rf.RDB$COLLATION_ID, f.RDB$COLLATION_ID, -1)"
         " || ' d' || coalesce(case when f.RDB$FIELD_NAME starting with 'RDB$' then '' else trim(f.RDB$FIELD_NAME) end, '')"
         " from RDB$RELATION_FIELDS rf join RDB$FIELDS f on f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE"
-        " where rf.RDB$RELATION_NAME in ('ZUS', 'ADRESACI') order by 1");
+        " where rf.RDB$RELATION_NAME in ('ZUS', 'ADRESACI', 'ZWYKLE') order by 1");
     for (int row = 0; row < 1000 && (row < dm.q.fetchedCount() || dm.q.fetchMore(100) > 0); ++row)
         lines << dm.q.valueAt(row, 0).toString();
     dm.OpenQuery(
         "select trim(i.RDB$INDEX_NAME) || ' ' || trim(i.RDB$RELATION_NAME) || ' u' || coalesce(i.RDB$UNIQUE_FLAG, 0)"
         " || ' d' || coalesce(i.RDB$INDEX_TYPE, 0) || ' ' || list(trim(s.RDB$FIELD_NAME))"
         " from RDB$INDICES i join RDB$INDEX_SEGMENTS s on s.RDB$INDEX_NAME = i.RDB$INDEX_NAME"
-        " where i.RDB$RELATION_NAME in ('ZUS', 'ADRESACI')"
+        " where i.RDB$RELATION_NAME in ('ZUS', 'ADRESACI', 'ZWYKLE')"
         " group by i.RDB$INDEX_NAME, i.RDB$RELATION_NAME, i.RDB$UNIQUE_FLAG, i.RDB$INDEX_TYPE order by 1");
     dm.q.fetchAll();
     for (int row = 0; row < dm.q.fetchedCount(); ++row)
@@ -58,12 +58,17 @@ TEST(Upgrade, AnOldDatabaseGetsExactlyTheCurrentDefinitionsOnceAndOnlyOnce)
     ASSERT_GT(expected.size(), 60);
 
     FreshDatabase old;
-    old.execute(QStringList{"DROP TABLE ZUS"} + zusEraColumns());
+    old.execute(QStringList{"DROP TABLE ZUS"} + zusEraColumns() +
+                QStringList{"ALTER TABLE ZWYKLE DROP NIP_ODB, DROP NR_FAKTURY, DROP NR_KSEF, DROP MPP, DROP KWOTA_VAT"});
+    old.execute({"insert into ZWYKLE (PRZELEWID, KWOTA, DATA_WPR) values (1, 1, current_timestamp)"});
     {
         TDM dm;
         ASSERT_TRUE(dm.ConnectDatabase());
         EXPECT_EQ(catalogue(dm), expected);
         EXPECT_TRUE(dm.Zusowe.isOpen());
+        // An order typed before the split payment existed is none.
+        dm.OpenQuery("select MPP from ZWYKLE where PRZELEWID = 1");
+        EXPECT_EQ(dm.q.value("MPP").toString(), "N");
     }
     {
         // A second start finds nothing to do; the table and its rows stay as they are.
