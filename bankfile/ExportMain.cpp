@@ -4,14 +4,11 @@
 
 #include "BankFile.h"
 #include "BankOrderSource.h"
-#include "DatabaseCreator.h"
-#include "DatabasePath.h"
 #include "FDM.h"
 #include "FbError.h"
+#include "ToolDatabase.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -122,21 +119,15 @@ int main(int argc, char **argv)
                      qPrintable(CodePages::Names().join(u'|')), qPrintable(profileNames()));
         return 2;
     }
-    // The data module finds its database through the settings file it reads at start.
-    QTemporaryDir config;
-    QFile ini(config.filePath(QStringLiteral("Zanderol.ini")));
-    if (!config.isValid() || !ini.open(QIODevice::WriteOnly) ||
-        ini.write(QStringLiteral("[Baza]\r\nPlik=%1\r\n").arg(args->database).toUtf8()) < 0) {
-        say(QStringLiteral("cannot write a temporary settings file"));
+    const ToolDatabase database(args->database);
+    if (!database.failure().isEmpty()) {
+        say(database.failure());
         return 1;
     }
-    ini.close();
-    SetConfigDirectory(config.path());
 
     try {
         TDM dm;
-        const DatabaseLogin login = EnvironmentLogin();
-        if (!dm.ConnectDatabase({.database = args->database, .user = login.user, .password = login.password})) {
+        if (!database.connect(dm)) {
             say(QStringLiteral("cannot open the database %1").arg(args->database));
             return 1;
         }

@@ -1,16 +1,14 @@
 // zanderol-import [--sender ID] DATABASE FILE|FOLDER|ZIP...
 // Makes an ordinary transfer order of every KSeF invoice that is to be paid.
 
-#include "DatabasePath.h"
 #include "FDM.h"
 #include "FbError.h"
 #include "ImportFiles.h"
 #include "ImportPlan.h"
 #include "ImportStore.h"
+#include "ToolDatabase.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <optional>
 
@@ -73,20 +71,15 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    // The data module finds its database through the settings file it reads at start.
-    QTemporaryDir config;
-    QFile ini(config.filePath(QStringLiteral("Zanderol.ini")));
-    if (!config.isValid() || !ini.open(QIODevice::WriteOnly) ||
-        ini.write(QStringLiteral("[Baza]\r\nPlik=%1\r\n").arg(args->database).toUtf8()) < 0) {
-        say(QStringLiteral("cannot write a temporary settings file"));
+    const ToolDatabase database(args->database);
+    if (!database.failure().isEmpty()) {
+        say(database.failure());
         return 2;
     }
-    ini.close();
-    SetConfigDirectory(config.path());
 
     try {
         TDM dm;
-        if (!dm.ConnectDatabase()) {
+        if (!database.connect(dm)) {
             say(QStringLiteral("nie można otworzyć bazy danych %1").arg(args->database));
             return 2;
         }
