@@ -270,6 +270,10 @@ std::variant<FlatFileSummary, QString> ReadFlatFile(const QString &path, FlatFil
         return handler.failure();
     if (result.IsError())
         return syntaxMessage(result);
+    // RapidJSON takes a NUL byte for the end of its input: whatever follows one is still
+    // part of the file, and a file with more after the list is no list.
+    if (!stream.atEnd())
+        return QStringLiteral("Po końcu wykazu plik zawiera jeszcze coś (bajt %1).").arg(stream.Tell());
     if (QString missing = handler.missing(); !missing.isEmpty())
         return missing;
     return handler.summary();

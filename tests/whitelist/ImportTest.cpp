@@ -53,6 +53,7 @@ TEST(ImportTest, AFileThatIsNotACompleteListIsRefusedAndThePreviousListStays)
         {"not JSON at all", "PK\3\4 not a list", "lista.json", "uszkodzony"},
         {"a JSON array", "[]", "lista.json", "nie jest obiektem"},
         {"something after the list", good + "{}", "lista.json", "Po końcu wykazu"},
+        {"a NUL byte and more after the list", good + QByteArray("\0{}", 3), "lista.json", "Po końcu wykazu"},
         {"without masks", replaced(good, ",\n\"maski\":", ",\n\"inne\":"), "lista.json", "„maski”"},
         {"without the exempt", replaced(good, "skrotyPodatnikowZwolnionych", "zwolnieni"), "lista.json",
          "„skrotyPodatnikowZwolnionych”"},
